@@ -1,0 +1,25 @@
+#pragma once
+// Where the program finds its files. Files shipped with the program (default
+// data, help) sit next to the executable or in its installed data folder; files
+// the program writes per user (the port choice, the settings store, port links)
+// live in $XDG_CONFIG_HOME/<program>/, since an installed program's folder is
+// not writable.
+
+#include <QString>
+#include <string_view>
+
+namespace qav {
+
+// The per-user folder of a program: $XDG_CONFIG_HOME/<program> (default
+// ~/.config/<program>). Created on demand by the writers, not here.
+QString UserConfigFolder(std::string_view programName);
+
+// App.Path: the folder of the running executable.
+QString AppPath();
+
+// A file shipped with the program: next to the executable, else in
+// <prefix>/share/<program>/ beside an installed bin/ folder. Returns the first
+// existing candidate, or the path next to the executable when none exists.
+QString ShippedFile(std::string_view programName, const QString& fileName);
+
+}  // namespace qav

@@ -1,0 +1,119 @@
+#pragma once
+// The main window: menus, toolbar, band and port selection, status bar, and the
+// area holding the editing forms.
+
+#include <QMainWindow>
+#include <array>
+
+#include "forms/FormContext.h"
+#include "winsupport/WinTypes.h"
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace qav {
+
+class MSComm;
+class ProgramRun;
+class VbComboBox;
+class VbCommandButton;
+class VbLabel;
+
+class MDIForm1 : public QMainWindow, public MainWindowLink {
+    Q_OBJECT
+public:
+    explicit MDIForm1(ProgramRun& run);
+    ~MDIForm1() override;
+
+    void MDIForm_Load();
+    void ResetBandSelection();
+
+    // Band and port selection.
+    void Combo1_Click();
+    void Combo1_DropDown();
+    void ComboCom_Click();
+    void ComboCom_LostFocus();
+
+    // Menu commands.
+    void MNNew_Click();
+    void MNOpen_Click();
+    void MNSave_Click();
+    void MNPrint_Click();
+    void MNQuit_Click();
+    void MNModel_Click();
+    void MNDTMF_Click();
+    void MNOption_Click();
+    void MNDebug_Click();
+    void MNFMset_Click();
+    void MNReset_Click();
+    void MNRead_Click();
+    void MNWrite_Click();
+    void MNCommPort_Click();
+    void MNChineseJ_Click();
+    void MNChineseF_Click();
+    void MNEnglish_Click();
+    void MNF1_Click();
+    void MNAbout_Click();
+    void Command1_Click();
+    void Toolbar1_ButtonClick(const QString& key);
+
+    void SetFmMenuEnabled(bool enabled) override;
+
+    // Toolbar button n (1 to 9; 4 is the separator).
+    QAction* ToolbarButton(int n) const;
+
+    VbLabel* Label1 = nullptr;            // caption before the band list
+    VbComboBox* Combo1 = nullptr;         // band selector
+    VbComboBox* ComboCom = nullptr;       // serial port selector, shown only while choosing
+    VbCommandButton* Command1 = nullptr;  // load the default data
+    QToolBar* Toolbar1 = nullptr;
+    QToolBar* CoolBar1 = nullptr;         // holds the band frame
+    QMdiArea* MdiArea = nullptr;
+    QLabel* StatusPanel1 = nullptr;       // "COM: " and the port
+    MSComm* MSComm1 = nullptr;
+
+    QMenu* MNFile = nullptr;
+    QMenu* MNEdit = nullptr;
+    QMenu* MNProgram = nullptr;
+    QMenu* MNLanguage = nullptr;
+    QMenu* MNHelp = nullptr;
+    QAction* MNNew = nullptr;
+    QAction* MNOpen = nullptr;
+    QAction* MNSave = nullptr;
+    QAction* MNPrint = nullptr;
+    QAction* MNQuit = nullptr;
+    QAction* MNModel = nullptr;
+    QAction* MNDTMF = nullptr;
+    QAction* MNOption = nullptr;
+    QAction* MNDebug = nullptr;
+    QAction* MNFMset = nullptr;
+    QAction* MNReset = nullptr;
+    QAction* MNRead = nullptr;
+    QAction* MNWrite = nullptr;
+    QAction* MNCommPort = nullptr;
+    QAction* MNChineseJ = nullptr;
+    QAction* MNChineseF = nullptr;
+    QAction* MNEnglish = nullptr;
+    QAction* MNF1 = nullptr;
+    QAction* MNAbout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildCoolBar();
+    void UpdatePortStatus();
+    bool MDIForm_QueryUnload();
+    void MDIForm_Unload();
+    win::LRESULT BandComboWndProc(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
+
+    ProgramRun& run_;
+    win::WNDPROC bandComboProc_ = 0;       // BandComboWndProc, as installed
+    win::WNDPROC BandComboOldWndProc = 0;  // the band selector's own procedure
+};
+
+}  // namespace qav

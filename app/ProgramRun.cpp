@@ -1,0 +1,57 @@
+#include "app/ProgramRun.h"
+
+#include <QCoreApplication>
+
+#include "app/ApplyLanguageCaptions.h"
+#include "app/MDIForm1.h"
+#include "winsupport/AppPaths.h"
+#include "winsupport/ModuleCloseProgram.h"
+#include "winsupport/ModuleRegedit.h"
+
+namespace qav {
+namespace {
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+}  // namespace
+
+ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts)
+    : state(model),
+      msgbox(state.Language, Text(model.programName)),
+      registry(UserConfigFolder(model.programName) + QStringLiteral("/registry")),
+      options(std::move(opts)) {
+    if (!options.closeProgram) {
+        options.closeProgram = [](const QString& name) {
+            CloseProgram(name, [] { QCoreApplication::exit(0); });
+        };
+    }
+    msgbox.SetAnswerer(options.answerer);
+    mdi_ = std::make_unique<MDIForm1>(*this);
+    context_ = std::make_unique<FormContext>(FormContext{state, msgbox, forms, *mdi_});
+}
+
+ProgramRun::~ProgramRun() = default;
+
+QString ProgramRun::UserFolder() const { return UserConfigFolder(state.profile.programName); }
+
+void ProgramRun::Main() {
+    // The language stored at the last shutdown: empty (nothing stored) means
+    // English; otherwise its last hexadecimal digit, when that is a decimal digit.
+    const QString stored = RegGetValueText(registry, win::HKEY_CURRENT_USER, Text(state.profile.registryKey),
+                                           QStringLiteral("BinaryValue"));
+    int language = 0;
+    bool numeric = false;
+    const int value = stored.toInt(&numeric);
+    if (stored.isEmpty()) language = 1;
+    else if (numeric && (value & 0xF) <= 9) language = value & 0xF;
+    state.Language = language;
+
+    mdi_->MDIForm_Load();
+    mdi_->show();
+
+    // A stored Traditional choice starts in English.
+    if (state.Language != 0) state.Language = 1;
+    ApplyLanguageCaptions(*this);
+}
+
+}  // namespace qav

@@ -1,0 +1,53 @@
+#pragma once
+// One run of the programming software: its state, its settings, its message box
+// and all of its windows. A test builds one, drives it and throws it away.
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "forms/FormContext.h"
+#include "forms/RunState.h"
+#include "winsupport/ModuleMsgbox.h"
+#include "winsupport/Registry.h"
+
+namespace qav {
+
+class MDIForm1;
+
+struct ProgramOptions {
+    // Answers every message box instead of the user (tests); nullptr: the user.
+    MessageAnswerer* answerer = nullptr;
+    // The last step of shutdown: ends every running copy of the program by its
+    // executable name. Default: CloseProgram, this process last.
+    std::function<void(const QString& executableName)> closeProgram;
+};
+
+class ProgramRun {
+public:
+    explicit ProgramRun(const ModelProfile& model, ProgramOptions options = {});
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    // Start-up: reads the language, loads and shows the main window, applies the captions.
+    void Main();
+
+    // Where the run keeps what it writes per user.
+    QString UserFolder() const;
+
+    RunState state;
+    ModuleMsgbox msgbox;
+    win::Registry registry;
+    FormSet forms;
+    ProgramOptions options;
+
+    MDIForm1& MainWindow() { return *mdi_; }
+    FormContext& Context() { return *context_; }
+
+private:
+    std::unique_ptr<FormContext> context_;
+    std::unique_ptr<MDIForm1> mdi_;  // last: its windows go before the state they use
+};
+
+}  // namespace qav

@@ -1,0 +1,29 @@
+#pragma once
+// The stored Simplified Chinese and English captions of the windows. A row
+// names a form, a control on it (empty: the form itself), what of the control
+// it sets and, for lists, grids and toolbars, which item.
+
+#include <span>
+
+namespace qav {
+
+enum class CaptionTarget {
+    Caption,     // a label, button, frame, menu item or form caption
+    ToolTip,     // item: the toolbar button, from 1
+    ListItem,    // item: the list entry, from 0
+    GridHeader,  // item: the grid column, from 0
+};
+
+struct CaptionRow {
+    const char* form;
+    const char* control;
+    CaptionTarget target;
+    int item;
+    const char* simplified;
+    const char* english;
+};
+
+// The rows of the second model's program, form by form in the order they are applied.
+std::span<const CaptionRow> Qav750Captions();
+
+}  // namespace qav

@@ -1,0 +1,37 @@
+#include "tests/support/ProgramFixture.h"
+
+#include "image/ModelProfile.h"
+#include "winsupport/AppPaths.h"
+
+namespace qav::test {
+
+ProgramFixture::ProgramFixture() : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+}
+
+ProgramFixture::~ProgramFixture() {
+    run_.reset();
+    qputenv("XDG_CONFIG_HOME", savedConfigHome_);
+}
+
+ProgramRun& ProgramFixture::Run() {
+    if (!run_) {
+        ProgramOptions options;
+        options.answerer = &answerer;
+        options.closeProgram = [this](const QString& name) { closedPrograms << name; };
+        run_ = std::make_unique<ProgramRun>(kQav750, options);
+    }
+    return *run_;
+}
+
+ProgramRun& ProgramFixture::Start() {
+    ProgramRun& run = Run();
+    run.Main();
+    return run;
+}
+
+void ProgramFixture::Discard() { run_.reset(); }
+
+QString ProgramFixture::UserFolder() const { return UserConfigFolder(kQav750.programName); }
+
+}  // namespace qav::test

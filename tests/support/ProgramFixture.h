@@ -1,0 +1,39 @@
+#pragma once
+// A whole program run for a test: a private per-user folder, message boxes
+// answered by script, and no other process ever ended at shutdown.
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/ProgramRun.h"
+#include "tests/support/ScriptedAnswerer.h"
+
+namespace qav::test {
+
+class ProgramFixture : public ::testing::Test {
+protected:
+    ProgramFixture();
+    ~ProgramFixture() override;
+
+    // Builds the run (once) without starting it, so a test can prepare files first.
+    ProgramRun& Run();
+    // Builds and starts the run: the main window loads and shows.
+    ProgramRun& Start();
+    // Throws the run away, as the end of a program run does without the close question.
+    void Discard();
+    // The per-user folder of the program under test.
+    QString UserFolder() const;
+
+    QTemporaryDir configHome;
+    ScriptedAnswerer answerer;
+    QStringList closedPrograms;  // names given to CloseProgram at shutdown
+
+private:
+    QByteArray savedConfigHome_;
+    std::unique_ptr<ProgramRun> run_;
+};
+
+}  // namespace qav::test

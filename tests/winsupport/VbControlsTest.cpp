@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "winsupport/FocusTracker.h"
+#include "winsupport/VbCheckBox.h"
+#include "winsupport/VbComboBox.h"
+#include "winsupport/VbOptionButton.h"
+#include "winsupport/VbTextBox.h"
+
+namespace qav {
+namespace {
+
+TEST(VbComboBoxTest, SettingTheIndexRaisesClickAlsoWhenUnchangedAndRefusesOutOfRange) {
+    VbComboBox combo;
+    combo.AddItem("a");
+    combo.AddItem("b");
+    EXPECT_EQ(combo.ListIndex(), -1) << "adding items selects nothing";
+    QSignalSpy clicks(&combo, &VbComboBox::Click);
+    EXPECT_TRUE(combo.SetListIndex(1));
+    EXPECT_TRUE(combo.SetListIndex(1));
+    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_FALSE(combo.SetListIndex(2));
+    EXPECT_FALSE(combo.SetListIndex(-2));
+    EXPECT_EQ(combo.ListIndex(), 1);
+    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_TRUE(combo.SetListIndex(-1));
+    EXPECT_EQ(combo.Text(), QString());
+    EXPECT_EQ(clicks.count(), 3);
+}
+
+TEST(VbComboBoxTest, ListTextSelectsItsItemAndWritingOnePastTheEndAdds) {
+    VbComboBox combo;
+    for (int i = 0; i < 8; ++i) combo.AddItem(QString::number(i * 200));
+    EXPECT_TRUE(combo.SetList(8, "1600"));
+    EXPECT_FALSE(combo.SetList(10, "2000"));
+    EXPECT_EQ(combo.ListCount(), 9);
+    QSignalSpy clicks(&combo, &VbComboBox::Click);
+    EXPECT_TRUE(combo.SetText("1600"));
+    EXPECT_EQ(combo.ListIndex(), 8);
+    EXPECT_FALSE(combo.SetText("no such item"));
+    EXPECT_EQ(combo.ListIndex(), 8);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(VbComboBoxTest, EditableComboReportsNoIndexForATextOfItsOwn) {
+    VbComboBox combo(nullptr, VbComboBox::Style::DropDownCombo);
+    combo.AddItem("Empty");
+    combo.AddItem("#");
+    combo.SetListIndex(1);
+    EXPECT_EQ(combo.ListIndex(), 1);
+    combo.SetText("typed");
+    EXPECT_EQ(combo.ListIndex(), -1);
+    combo.SetText("Empty");
+    EXPECT_EQ(combo.ListIndex(), 0);
+    EXPECT_EQ(combo.ListCount(), 2) << "typing never adds items";
+}
+
+// Keeps digits only, as a frequency field does.
+void DigitsOnly(int& key) {
+    if ((key < '0' || key > '9') && key != 8) key = 0;
+}
+
+TEST(VbTextBoxTest, TypedAndPastedTextPassTheSameKeyFilter) {
+    VbTextBox box;
+    box.SetMaxLength(6);
+    QObject::connect(&box, &VbTextBox::KeyPress, &DigitsOnly);
+    box.show();
+    QTest::keyClicks(&box, "4a3.5 ");
+    EXPECT_EQ(box.Text(), QString("435"));
+
+    QApplication::clipboard()->setText("12x34567\n89");
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QString("435123")) << "filtered and cut at the length limit";
+
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(box.Text(), QString("43512"));
+}
+
+TEST(VbTextBoxTest, KeyPressCanChangeTheCharacter) {
+    VbTextBox box;
+    QObject::connect(&box, &VbTextBox::KeyPress, [](int& key) {
+        if (key >= 'a' && key <= 'z') key -= 32;
+    });
+    box.show();
+    QTest::keyClicks(&box, "ab1");
+    EXPECT_EQ(box.Text(), QString("AB1"));
+}
+
+TEST(VbTextBoxTest, SettingTheTextRaisesChange) {
+    VbTextBox box;
+    QSignalSpy changes(&box, &VbTextBox::Change);
+    box.SetText("x");
+    box.SetText("x");
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST(FocusTrackerTest, GivingTheFocusRaisesLostFocusAtOnceEvenInAnInactiveWindow) {
+    QWidget window;  // never shown, so never active
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new VbTextBox;
+    auto* second = new VbComboBox;
+    layout->addWidget(first);
+    layout->addWidget(second);
+    QSignalSpy lost(first, &VbTextBox::LostFocus);
+    first->SetFocus();
+    EXPECT_EQ(lost.count(), 0);
+    second->SetFocus();
+    EXPECT_EQ(lost.count(), 1);
+    EXPECT_EQ(FocusTracker::Current(), second);
+    second->SetFocus();
+    EXPECT_EQ(lost.count(), 1);
+}
+
+TEST(FocusTrackerTest, MovingTheFocusInAnActiveWindowRaisesLostFocusOnce) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new VbTextBox;
+    auto* second = new VbTextBox;
+    layout->addWidget(first);
+    layout->addWidget(second);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    first->SetFocus();
+    QSignalSpy lost(first, &VbTextBox::LostFocus);
+    second->setFocus(Qt::MouseFocusReason);  // as a click does
+    EXPECT_EQ(lost.count(), 1);
+    second->SetFocus();
+    first->SetFocus();
+    EXPECT_EQ(lost.count(), 1);
+}
+
+TEST(VbButtonsTest, ValueFromCodeRaisesClick) {
+    VbCheckBox check;
+    QSignalSpy checkClicks(&check, &VbCheckBox::Click);
+    check.SetValue(1);
+    check.SetValue(1);
+    EXPECT_EQ(check.Value(), 1);
+    EXPECT_EQ(checkClicks.count(), 2);
+
+    QWidget group;
+    auto* a = new VbOptionButton(&group);
+    auto* b = new VbOptionButton(&group);
+    QSignalSpy aClicks(a, &VbOptionButton::Click);
+    a->SetValue(true);
+    b->SetValue(true);
+    EXPECT_FALSE(a->Value());
+    b->SetValue(false);
+    EXPECT_FALSE(b->Value());
+    EXPECT_EQ(aClicks.count(), 1);
+}
+
+}  // namespace
+}  // namespace qav

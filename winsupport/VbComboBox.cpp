@@ -1,0 +1,80 @@
+#include "winsupport/VbComboBox.h"
+
+#include <QFocusEvent>
+
+#include "winsupport/KeyFilteredLineEdit.h"
+
+namespace qav {
+
+VbComboBox::VbComboBox(QWidget* parent, Style style) : QComboBox(parent) {
+    if (style == Style::DropDownCombo) {
+        auto* edit = new KeyFilteredLineEdit(this);
+        setLineEdit(edit);
+        setInsertPolicy(QComboBox::NoInsert);  // typing never adds items
+        setCompleter(nullptr);
+        connect(edit, &KeyFilteredLineEdit::KeyPress, this, &VbComboBox::KeyPress);
+        connect(edit, &QLineEdit::textEdited, this, &VbComboBox::Change);
+    }
+    connect(this, &QComboBox::activated, this, &VbComboBox::Click);
+}
+
+int VbComboBox::ListIndex() const {
+    if (!isEditable()) return currentIndex();
+    const QString typed = currentText();
+    if (currentIndex() >= 0 && itemText(currentIndex()) == typed) return currentIndex();
+    return findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+bool VbComboBox::SetListIndex(int index) {
+    if (index < -1 || index >= count()) return false;
+    setCurrentIndex(index);
+    if (index == -1 && isEditable()) setEditText(QString());
+    emit Click();
+    return true;
+}
+
+void VbComboBox::AddItem(const QString& text) {
+    const int selected = currentIndex();
+    addItem(text);
+    if (selected == -1 && currentIndex() != -1) setCurrentIndex(-1);
+}
+
+bool VbComboBox::SetList(int index, const QString& text) {
+    if (index == count()) {
+        AddItem(text);
+        return true;
+    }
+    if (index < 0 || index > count()) return false;
+    setItemText(index, text);
+    return true;
+}
+
+bool VbComboBox::SetText(const QString& text) {
+    if (isEditable()) {
+        setEditText(text);
+        emit Change();
+        return true;
+    }
+    const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) return false;
+    return SetListIndex(index);
+}
+
+void VbComboBox::showPopup() {
+    emit DropDown();
+    QComboBox::showPopup();
+}
+
+void VbComboBox::focusInEvent(QFocusEvent* event) {
+    QComboBox::focusInEvent(event);
+    FocusTracker::FocusIn(this);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit GotFocus();
+}
+
+void VbComboBox::focusOutEvent(QFocusEvent* event) {
+    QComboBox::focusOutEvent(event);
+    FocusTracker::FocusOut(this, event->reason());
+}
+
+}  // namespace qav

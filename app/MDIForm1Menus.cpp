@@ -36,7 +36,6 @@ void MDIForm1::BuildMenus() {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::ApplicationShortcut);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };

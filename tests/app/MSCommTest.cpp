@@ -93,7 +93,7 @@ TEST_F(MSCommTest, AckRaisesOneEventAtThresholdOne) {
 }
 
 // A data frame at threshold 20 raises exactly one event, at 20 bytes, however
-// the radio's reply is cut into pieces on the way (0: not cut).
+// the radio's reply is cut into parts on the way (0: not cut).
 class DataFrameAtThresholdTwenty : public MSCommTest,
                                    public ::testing::WithParamInterface<std::size_t> {};
 

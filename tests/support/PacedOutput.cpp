@@ -11,37 +11,37 @@ void PacedOutput::Enqueue(std::vector<std::uint8_t> bytes, Clock::time_point not
                           Clock::duration gapAfterPrevious) {
     if (bytes.empty())
         return;
-    Piece piece;
-    piece.bytes = std::move(bytes);
-    piece.notBefore = notBefore;
-    piece.gap = gapAfterPrevious;
-    pieces_.push_back(std::move(piece));
+    Chunk chunk;
+    chunk.bytes = std::move(bytes);
+    chunk.notBefore = notBefore;
+    chunk.gap = gapAfterPrevious;
+    chunks_.push_back(std::move(chunk));
 }
 
 PacedOutput::Result PacedOutput::WriteDue(int fd, Clock::time_point now) {
     Result result;
-    while (!pieces_.empty()) {
-        Piece& piece = pieces_.front();
-        if (!piece.started) {
-            const Clock::time_point start = std::max(piece.notBefore, lastEnd_ + piece.gap);
+    while (!chunks_.empty()) {
+        Chunk& chunk = chunks_.front();
+        if (!chunk.started) {
+            const Clock::time_point start = std::max(chunk.notBefore, lastEnd_ + chunk.gap);
             if (now < start) {
                 result.nextDue = start;
                 return result;
             }
-            piece.started = true;
-            piece.wireCursor = start;
+            chunk.started = true;
+            chunk.wireCursor = start;
         }
-        std::size_t due = piece.bytes.size() - piece.sent;
+        std::size_t due = chunk.bytes.size() - chunk.sent;
         if (pacing_) {
             // Every byte whose wire time has passed, none ahead of it.
-            const auto elapsed = now - piece.wireCursor;
+            const auto elapsed = now - chunk.wireCursor;
             due = std::min(due, std::size_t(std::max<Clock::rep>(0, elapsed / kByteTime)));
             if (due == 0) {
-                result.nextDue = piece.wireCursor + kByteTime;
+                result.nextDue = chunk.wireCursor + kByteTime;
                 return result;
             }
         }
-        const ssize_t n = ::write(fd, piece.bytes.data() + piece.sent, due);
+        const ssize_t n = ::write(fd, chunk.bytes.data() + chunk.sent, due);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -52,18 +52,18 @@ PacedOutput::Result PacedOutput::WriteDue(int fd, Clock::time_point now) {
             }
             return result;
         }
-        piece.sent += std::size_t(n);
+        chunk.sent += std::size_t(n);
         result.written += std::size_t(n);
-        piece.wireCursor += kByteTime * n;
-        if (piece.sent < piece.bytes.size()) {
+        chunk.wireCursor += kByteTime * n;
+        if (chunk.sent < chunk.bytes.size()) {
             if (std::size_t(n) < due) {
                 result.blocked = true;
                 return result;
             }
             continue;
         }
-        lastEnd_ = pacing_ ? piece.wireCursor : now;
-        pieces_.pop_front();
+        lastEnd_ = pacing_ ? chunk.wireCursor : now;
+        chunks_.pop_front();
     }
     return result;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// What the simulated radio has still to send, in order, each piece not before
+// What the simulated radio has still to send, in order, each chunk not before
 // its time. With wire pacing a byte leaves only when the one before it has
 // had its 1/960 s on a 9600-baud 8N1 line (10 bits a byte), so the program
 // sees the radio's replies arrive as fast as a real cable delivers them.
@@ -20,7 +20,7 @@ class PacedOutput {
 
     void SetPacing(bool wireTime) { pacing_ = wireTime; }
 
-    // The bytes go out once notBefore has come and, after the piece before
+    // The bytes go out once notBefore has come and, after the chunk before
     // them, the gap has passed.
     void Enqueue(std::vector<std::uint8_t> bytes, Clock::time_point notBefore,
                  Clock::duration gapAfterPrevious = {});
@@ -33,11 +33,11 @@ class PacedOutput {
     };
     Result WriteDue(int fd, Clock::time_point now);
 
-    bool Empty() const { return pieces_.empty(); }
-    void Clear() { pieces_.clear(); }
+    bool Empty() const { return chunks_.empty(); }
+    void Clear() { chunks_.clear(); }
 
   private:
-    struct Piece {
+    struct Chunk {
         std::vector<std::uint8_t> bytes;
         Clock::time_point notBefore;
         Clock::duration gap{};
@@ -47,8 +47,8 @@ class PacedOutput {
     };
 
     bool pacing_ = false;
-    std::deque<Piece> pieces_;
-    Clock::time_point lastEnd_{};  // when the previous piece finished
+    std::deque<Chunk> chunks_;
+    Clock::time_point lastEnd_{};  // when the previous chunk finished
 };
 
 }  // namespace qav::sim

@@ -1,0 +1,164 @@
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "app/FrmWriting.h"
+#include "app/MDIForm1.h"
+#include "app/RadioTransfer.h"
+#include "tests/support/RadioFixture.h"
+
+namespace qav::test {
+namespace {
+
+using sim::FrameKind;
+
+class ReadTransferTest : public RadioFixture {
+protected:
+    void SetUp() override {
+        radio.SetMemory(PatternMemory(1));
+        StartWithRadio();
+        // What an earlier read or file left: a failed read must not change it.
+        Run().state.ReadImage.Fill(0x5A);
+    }
+
+    RadioTransfer& Transfer() { return Run().MainWindow().Transfer(); }
+
+    void ExpectCommunicationError(qint64 elapsed) {
+        ASSERT_EQ(answerer.boxes.size(), 1) << answerer.Texts().join('|').toStdString();
+        EXPECT_EQ(answerer.boxes[0].style, MB_ICONERROR);
+        EXPECT_EQ(answerer.boxes[0].title, QString("Mistake"));
+        EXPECT_EQ(answerer.boxes[0].text,
+                  QString("Communication error, check the line and the serial connection selection!"));
+        EXPECT_GE(elapsed, 3000);
+        EXPECT_LT(elapsed, 5000);
+        EXPECT_FALSE(Transfer().Reading);
+        EXPECT_FALSE(Run().MainWindow().TimerW->isActive());
+        EXPECT_EQ(ReadImageBytes(), std::vector<std::uint8_t>(3072, 0x5A)) << "a failed read changes nothing";
+        EXPECT_EQ(Run().state.GradesFromRadio, 0);
+    }
+};
+
+TEST_F(ReadTransferTest, FullReadFillsTheImageAndReportsSuccess) {
+    QString caption, label;
+    int maximum = 0;
+    QTimer::singleShot(0, [&] {
+        if (FrmWriting* progress = Transfer().ProgressWindow()) {
+            caption = progress->windowTitle();
+            label = progress->Label1->text();
+            maximum = progress->ProgressBar1->maximum();
+        }
+    });
+    Read();
+    EXPECT_EQ(caption, QString("Reading……"));
+    EXPECT_EQ(label, QString("Reading frequently, please wait a moment."));
+    EXPECT_EQ(maximum, 195);
+
+    EXPECT_EQ(ReadImageBytes(), PatternMemory(1));
+    ASSERT_EQ(answerer.boxes.size(), 1);
+    EXPECT_EQ(answerer.boxes[0].text, QString("Reading succeeds frequently!"));
+    EXPECT_EQ(answerer.boxes[0].style, MB_ICONINFORMATION);
+    EXPECT_EQ(answerer.boxes[0].title, QString("Suggestion"));
+    EXPECT_FALSE(Transfer().Reading);
+    EXPECT_FALSE(Run().MainWindow().TimerW->isActive());
+    EXPECT_EQ(Run().state.GradesFromRadio, 1);
+    EXPECT_EQ(Run().state.BandCode, 4);
+    EXPECT_EQ(Transfer().ProgressWindow(), nullptr);
+
+    // Wake string, mode byte, the ack to the ident, then the 192 blocks in
+    // ascending order, each followed by the ack to its data, then the end.
+    ASSERT_TRUE(LastFrameBecomes(FrameKind::End));
+    const auto frames = radio.Frames();
+    ASSERT_EQ(frames.size(), 388u);
+    EXPECT_EQ(frames[0].kind, FrameKind::Wake);
+    EXPECT_EQ(frames[1].kind, FrameKind::Mode);
+    EXPECT_EQ(frames[2].kind, FrameKind::Ack);
+    for (int b = 0; b < 192; ++b) {
+        EXPECT_EQ(frames[3 + 2 * b].kind, FrameKind::Read);
+        EXPECT_EQ(frames[3 + 2 * b].address, b * 16);
+        EXPECT_EQ(frames[4 + 2 * b].kind, FrameKind::Ack);
+    }
+    EXPECT_EQ(frames[387].kind, FrameKind::End);
+}
+
+TEST_F(ReadTransferTest, RepliesSplitAtAnyByteStillRead) {
+    // The ident answers frame 1; block 5's data answers frame 13.
+    struct Case {
+        std::size_t frame;
+        std::size_t lastSplit;
+    };
+    for (const Case c : {Case{1, 7}, Case{13, 19}}) {
+        for (std::size_t at = 1; at <= c.lastSplit; ++at) {
+            SCOPED_TRACE(testing::Message() << "frame " << c.frame << " split at " << at);
+            radio.ClearFaults();
+            radio.ClearRecord();
+            radio.SetSplitGap(std::chrono::milliseconds(2));
+            radio.SetReplyFault(c.frame, {.splitAt = at});
+            answerer.boxes.clear();
+            Read();
+            ASSERT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
+            EXPECT_EQ(ReadImageBytes(), PatternMemory(1));
+        }
+    }
+}
+
+TEST_F(ReadTransferTest, DataFrameWithAnExtraByteEndsByTheWatchdog) {
+    radio.SetReplyFault(13, {.extraAfter = {0x00}});
+    ExpectCommunicationError(Read());
+    EXPECT_TRUE(LastFrameBecomes(FrameKind::End));
+}
+
+TEST_F(ReadTransferTest, AckFollowedByMoreBytesIsNoAck) {
+    radio.SetReplyFault(14, {.replaceWith = std::vector<std::uint8_t>{0x06, 0x00}});
+    ExpectCommunicationError(Read());
+}
+
+TEST_F(ReadTransferTest, SilentRadioEndsAfterAboutThreeSecondsAndTheNextReadWorks) {
+    for (const std::size_t from : {0u, 40u}) {
+        SCOPED_TRACE(from);
+        radio.ClearRecord();
+        radio.SetSilentFrom(from);
+        answerer.boxes.clear();
+        ExpectCommunicationError(Read());
+    }
+    radio.ClearFaults();
+    answerer.boxes.clear();
+    Read();
+    EXPECT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
+    EXPECT_EQ(ReadImageBytes(), PatternMemory(1));
+}
+
+TEST_F(ReadTransferTest, UnidentifiedRadioIsNeverRead) {
+    // The radio acknowledges the mode byte without saying who it is.
+    radio.SetReplyFault(1, {.replaceWith = std::vector<std::uint8_t>{0x06}});
+    ExpectCommunicationError(Read());
+    for (const auto& frame : radio.Frames()) EXPECT_NE(frame.kind, FrameKind::Read);
+}
+
+TEST_F(ReadTransferTest, WrongIdentIsNeverRead) {
+    auto ident = sim::RadioSimulator::kDefaultIdent;
+    ident[5] = '0';  // "RL-700"
+    radio.SetIdent(ident);
+    ExpectCommunicationError(Read());
+    for (const auto& frame : radio.Frames()) EXPECT_NE(frame.kind, FrameKind::Read);
+}
+
+TEST_F(ReadTransferTest, LetterBandDigitKeepsTheBandCode) {
+    Run().state.BandCode = 3;
+    radio.SetBandDigit('A');
+    Read();
+    EXPECT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
+    EXPECT_EQ(Run().state.BandCode, 3);
+}
+
+TEST_F(ReadTransferTest, HangUpMidReadEndsWithTheCommunicationError) {
+    radio.SetReplyFault(60, {.hangUp = true});
+    ExpectCommunicationError(Read());
+}
+
+TEST_F(ReadTransferTest, JunkOnTheLineDuringABlockEndsByTheWatchdog) {
+    radio.SetReplyFault(21, {.junkBefore = {0x11, 0x22}});
+    ExpectCommunicationError(Read());
+}
+
+}  // namespace
+}  // namespace qav::test

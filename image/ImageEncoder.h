@@ -6,9 +6,8 @@
 // spare array byte) are never written, and a byte whose value cannot be
 // encoded keeps what it held.
 //
-// A failing conversion is never skipped silently: instead of skipping a
-// failing conversion silently, EncodeImage returns the list of fields it could
-// not encode, so the save and write commands refuse with a message instead of
+// A failing conversion is never skipped silently: EncodeImage returns the
+// list of fields it could not encode, so the save and write commands refuse with a message instead of
 // sending stale bytes. A field is reported when it is a list with no selection
 // (-1, or an empty std::optional), a list index that is no item of its list,
 // a number outside 0..255, a text that is not a number, a frequency, a tone or

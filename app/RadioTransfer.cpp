@@ -99,17 +99,21 @@ void RadioTransfer::UnloadProgress() {
     if (progress_) progress_->Unload();
 }
 
+bool RadioTransfer::PortReadyForTransfer() {
+    if (!comm_.PortOpen()) {
+        const LangText text{"串行端口无效", "The serial port is invalid", "串行端口無效"};
+        run_.msgbox.ShowMessage(text.Pick(run_.state.Language), MB_OK, QString());
+        return false;
+    }
+    run_.CommitOpenEdits();
+    return true;
+}
+
 void RadioTransfer::MNRead_Click() {
     if (Reading || Writing) return;
     run_.state.band.BandChangeByProgram = true;  // the band the decoder selects asks nothing
     ReadStep = 1;
-    const int language = run_.state.Language;
-    if (!comm_.PortOpen()) {
-        run_.msgbox.ShowMessage(LangText{"串行端口无效", "The serial port is invalid", "串行端口無效"}.Pick(language),
-                                MB_OK, QString());
-        return;
-    }
-    run_.CommitOpenEdits();
+    if (!PortReadyForTransfer()) return;
 
     Reading = true;
     identMatched_ = false;
@@ -118,6 +122,7 @@ void RadioTransfer::MNRead_Click() {
     watchdog_.start();
     ReplyWait = 0;
     Send(kWakeString);
+    const int language = run_.state.Language;
     ShowProgress(run_.state.profile.readProgressMax,
                  LangText{"正在读取……", "Reading……", "正在讀取……"}.Pick(language),
                  LangText{"正在读频，请稍候。", "Reading frequently, please wait a moment.", "正在讀頻，請稍候。"}
@@ -127,13 +132,7 @@ void RadioTransfer::MNRead_Click() {
 void RadioTransfer::MNWrite_Click() {
     if (Reading || Writing) return;
     WriteStep = 1;
-    const int language = run_.state.Language;
-    if (!comm_.PortOpen()) {
-        run_.msgbox.ShowMessage(LangText{"串行端口无效", "The serial port is invalid", "串行端口無效"}.Pick(language),
-                                MB_OK, QString());
-        return;
-    }
-    run_.CommitOpenEdits();
+    if (!PortReadyForTransfer()) return;
 
     Writing = true;
     identMatched_ = false;
@@ -146,6 +145,7 @@ void RadioTransfer::MNWrite_Click() {
     }
     ReplyWait = 0;
     Send(kWakeString);
+    const int language = run_.state.Language;
     ShowProgress(run_.state.profile.writeProgressMax,
                  LangText{"正在写入……", "Writing……", "正在寫入……"}.Pick(language),
                  LangText{"正在写频，请稍候。", "Writing frequently, please wait a moment.", "正在寫頻，請稍候。"}

@@ -47,6 +47,8 @@ public:
     QString RxHex;         // received bytes not yet consumed, two hex digits each
 
 private:
+    // The port must be open (else the user is told); an open cell edit is committed.
+    bool PortReadyForTransfer();
     void RunReadState();
     void RunWriteState();
     void CheckBandAndGoOn();

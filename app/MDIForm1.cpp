@@ -6,11 +6,13 @@
 #include <QMdiArea>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/MSComm.h"
 #include "app/ParameterFile.h"
 #include "app/ProgramRun.h"
+#include "app/RadioTransfer.h"
 #include "forms/Form1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
@@ -50,8 +52,21 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusPanel1);
 
-    MSComm1 = new MSComm(this);
+    StatusPanel2 = new QLabel(this);
+    StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
+    statusBar()->addWidget(StatusPanel2, 1);
+
+    MSComm1 = new MSComm(run.options.portFolders ? SerialPortMap(*run.options.portFolders)
+                                                 : SerialPortMap::ForProgram(run.state.profile.programName),
+                         this);
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
+    MSComm1->SetRThreshold(1);
+    TimerW = new QTimer(this);
+    TimerW->setObjectName(QStringLiteral("TimerW"));
+    TimerW->setInterval(50);
+    transfer_ = std::make_unique<RadioTransfer>(run, *this, *MSComm1, *TimerW);
+    connect(MSComm1, &MSComm::OnComm, transfer_.get(), &RadioTransfer::MSComm1_OnComm);
+    connect(TimerW, &QTimer::timeout, transfer_.get(), &RadioTransfer::TimerW_Timer);
 
     bandComboProc_ = win::RegisterWindowProc(
         [this](win::HWND h, win::UINT m, win::WPARAM w, win::LPARAM l) { return BandComboWndProc(h, m, w, l); });

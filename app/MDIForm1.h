@@ -3,7 +3,7 @@
 // area holding the editing forms.
 
 #include <QMainWindow>
-#include <array>
+#include <memory>
 
 #include "forms/FormContext.h"
 #include "winsupport/WinTypes.h"
@@ -11,12 +11,14 @@
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QTimer;
 class QToolBar;
 
 namespace qav {
 
 class MSComm;
 class ProgramRun;
+class RadioTransfer;
 class VbComboBox;
 class VbCommandButton;
 class VbLabel;
@@ -72,7 +74,10 @@ public:
     QToolBar* CoolBar1 = nullptr;         // holds the band frame
     QMdiArea* MdiArea = nullptr;
     QLabel* StatusPanel1 = nullptr;       // "COM: " and the port
+    QLabel* StatusPanel2 = nullptr;       // the device the port number stands for
     MSComm* MSComm1 = nullptr;
+    QTimer* TimerW = nullptr;             // the transfer's reply watchdog, 50 ms
+    RadioTransfer& Transfer() { return *transfer_; }
 
     QMenu* MNFile = nullptr;
     QMenu* MNEdit = nullptr;
@@ -112,6 +117,7 @@ private:
     win::LRESULT BandComboWndProc(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
 
     ProgramRun& run_;
+    std::unique_ptr<RadioTransfer> transfer_;
     win::WNDPROC bandComboProc_ = 0;       // BandComboWndProc, as installed
     win::WNDPROC BandComboOldWndProc = 0;  // the band selector's own procedure
 };

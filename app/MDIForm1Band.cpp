@@ -62,7 +62,7 @@ void MDIForm1::ComboCom_Click() {
     if (ComboCom->ListIndex() >= 0) {
         MSComm1->SetPortOpen(false);
         MSComm1->SetCommPort(ComboCom->Text().toInt());
-        MSComm1->SetPortOpen(true);
+        MSComm1->SetPortOpen(true);  // a port that cannot be opened stays closed
     }
     if (!MSComm1->PortOpen() && ComboCom->ListIndex() >= 0) {
         const QString n = ComboCom->Text();
@@ -83,6 +83,11 @@ void MDIForm1::ComboCom_Click() {
 
 void MDIForm1::ComboCom_LostFocus() { ComboCom->hide(); }
 
-void MDIForm1::UpdatePortStatus() { StatusPanel1->setText(QStringLiteral("COM: ") + ComboCom->Text()); }
+void MDIForm1::UpdatePortStatus() {
+    StatusPanel1->setText(QStringLiteral("COM: ") + ComboCom->Text());
+    // Which device the number stands for, so the user can tell the adapters apart.
+    const int port = ComboCom->Text().toInt();
+    StatusPanel2->setText(port > 0 ? MSComm1->PortMap().DeviceText(port) : QString());
+}
 
 }  // namespace qav

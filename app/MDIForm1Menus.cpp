@@ -10,6 +10,7 @@
 #include "app/FrmAbout.h"
 #include "app/MDIForm1.h"
 #include "app/ProgramRun.h"
+#include "app/RadioTransfer.h"
 #include "forms/Form1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
@@ -36,7 +37,6 @@ void MDIForm1::BuildMenus() {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::ApplicationShortcut);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
@@ -77,6 +77,9 @@ void MDIForm1::BuildMenus() {
 }
 
 void MDIForm1::MNQuit_Click() { close(); }
+
+void MDIForm1::MNRead_Click() { transfer_->MNRead_Click(); }
+void MDIForm1::MNWrite_Click() { transfer_->MNWrite_Click(); }
 
 void MDIForm1::MNModel_Click() { run_.forms.form1->ShowForm(); }
 void MDIForm1::MNDTMF_Click() { run_.forms.form2->ShowForm(); }
@@ -130,8 +133,6 @@ void MDIForm1::MNOpen_Click() {}
 void MDIForm1::MNSave_Click() {}
 void MDIForm1::MNPrint_Click() {}
 void MDIForm1::MNReset_Click() {}
-void MDIForm1::MNRead_Click() {}
-void MDIForm1::MNWrite_Click() {}
 void MDIForm1::MNChineseF_Click() {}
 void MDIForm1::Command1_Click() {}
 

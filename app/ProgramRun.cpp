@@ -4,6 +4,8 @@
 
 #include "app/ApplyLanguageCaptions.h"
 #include "app/MDIForm1.h"
+#include "forms/Form1.h"
+#include "winsupport/VbTextBox.h"
 #include "winsupport/AppPaths.h"
 #include "winsupport/ModuleCloseProgram.h"
 #include "winsupport/ModuleRegedit.h"
@@ -31,6 +33,14 @@ ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts)
 }
 
 ProgramRun::~ProgramRun() = default;
+
+void ProgramRun::CommitOpenEdits() {
+    if (forms.form1 != nullptr && forms.form1->Text1->isVisible()) forms.form1->Text1_LostFocus();
+}
+
+// The decoder and the encoder are bound to the forms with the settings forms.
+void ProgramRun::DecodeImage() {}
+bool ProgramRun::EncodeImage() { return true; }
 
 QString ProgramRun::UserFolder() const { return UserConfigFolder(state.profile.programName); }
 

@@ -5,7 +5,9 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "app/SerialPortMap.h"
 #include "forms/FormContext.h"
 #include "forms/RunState.h"
 #include "winsupport/ModuleMsgbox.h"
@@ -21,6 +23,9 @@ struct ProgramOptions {
     // The last step of shutdown: ends every running copy of the program by its
     // executable name. Default: CloseProgram, this process last.
     std::function<void(const QString& executableName)> closeProgram;
+    // Where serial port numbers find their devices. Default: the links in the
+    // per-user folder, then the machine's serial devices.
+    std::optional<SerialPortMap::Folders> portFolders;
 };
 
 class ProgramRun {
@@ -35,6 +40,15 @@ public:
 
     // Where the run keeps what it writes per user.
     QString UserFolder() const;
+
+    // Commits an in-cell edit still open in the channel or FM grid, so that a
+    // transfer or a save works on what the user sees.
+    void CommitOpenEdits();
+    // ReadImage into the editing forms and channel tables.
+    void DecodeImage();
+    // The editing forms and channel tables into WriteImage. False when a field
+    // cannot be encoded: the user was told which, and nothing may be sent or saved.
+    bool EncodeImage();
 
     RunState state;
     ModuleMsgbox msgbox;

@@ -3,7 +3,9 @@
 // language, the band selection and the service flags. Owned by the run and
 // handed by reference to the windows that use it; never a global.
 
+#include "image/MemoryImage.h"
 #include "image/ModelProfile.h"
+#include "image/RadioValues.h"
 
 namespace qav {
 
@@ -20,12 +22,19 @@ struct ServiceFlags {
 };
 
 struct RunState {
-    explicit RunState(const ModelProfile& model) : profile(model) {}
+    explicit RunState(const ModelProfile& model) : profile(model), ReadImage(model), WriteImage(model) {}
 
     const ModelProfile& profile;
     int Language = 1;  // 0 Simplified Chinese, 1 English, 2 Traditional Chinese
     BandSelection band;
     ServiceFlags service;
+
+    MemoryImage ReadImage;   // as read from the radio or loaded from a file
+    MemoryImage WriteImage;  // as built by the encoder, sent and saved
+    FmValues fm;
+    PowerGradeValues grades;
+    int GradesFromRadio = 0;  // set by a complete read: the tuning form shows the image's grades
+    int BandCode = 0;         // the radio's band digit (0, 3 or 4)
 };
 
 }  // namespace qav

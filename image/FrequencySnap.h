@@ -1,5 +1,5 @@
 #pragma once
-// Part 1.103: bringing frequencies onto the radio's rasters. All three
+// Bringing frequencies onto the radio's rasters. All three
 // routines work on the decimal text, are pure and never fail: a text outside
 // their contract (see each) is handled as told there instead of raising.
 

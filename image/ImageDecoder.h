@@ -1,8 +1,8 @@
 #pragma once
-// Part 1.104, the pure half of `DecodeImage`: ReadImage -> the field values of
+// The pure half of `DecodeImage`: ReadImage -> the field values of
 // the controls (ImageFields), the channel tables, the FM values, the power
-// grades and the radio's BandCode, in the order and with the rules of Parts
-// 1.101 and 1.104. The binding half next to the forms copies the result into
+// grades and the radio's BandCode, in the decoder's order and with the layout's
+// rules. The binding half next to the forms copies the result into
 // the controls (setting a list index raises its Click, as the forms expect)
 // and redraws the channel grid and the FM grid from the result.
 //
@@ -15,9 +15,10 @@
 // read through MemoryImage::ValueOr (a missing byte counts 0xFF), and every
 // rule that the system runs in resume-next mode is a total function here.
 //
-// Sound behaviour in place of a fault of Part 1.104: StepFrequency (1794)
+// StepFrequency (1794)
 // values 0..4 are the list index, so 25 kHz (4, the default) comes back as
-// 25 kHz; every other value gives 1 (6.25 kHz) as the Part says.
+// 25 kHz (a decoder that turned 4 into 1 would bring a saved 25 kHz back as
+// 6.25 kHz); every other value gives 1 (6.25 kHz).
 
 #include <array>
 #include <string>
@@ -57,7 +58,7 @@ struct DecodedImage {
     int BandCode = 0;  // MDIForm1.BandCode := byte 1814
 };
 
-// DecodeImage: all steps of Part 1.104 in order.
+// DecodeImage: all decoding steps in order.
 DecodedImage DecodeImage(const MemoryImage& readImage, const DecodeContext& context);
 
 // SetNumOf: channels from the ChannelBlock into the tables; a channel whose

@@ -1,12 +1,12 @@
 #pragma once
-// Part 1.105, the pure half of `EncodeImage`: the control values
+// The pure half of `EncodeImage`: the control values
 // (ImageFields, read from the controls by the binding half), the channel
-// tables, the FM values and the power grades -> WriteImage, in the order of
-// Part 1.105. WriteImage is never cleared first: bytes 2006..2015 (and the
+// tables, the FM values and the power grades -> WriteImage, in the order the
+// radio's layout is written. WriteImage is never cleared first: bytes 2006..2015 (and the
 // spare array byte) are never written, and a byte whose value cannot be
 // encoded keeps what it held.
 //
-// Sound behaviour in place of a fault of Part 1.105: instead of skipping a
+// A failing conversion is never skipped silently: instead of skipping a
 // failing conversion silently, EncodeImage returns the list of fields it could
 // not encode, so the save and write commands refuse with a message instead of
 // sending stale bytes. A field is reported when it is a list with no selection
@@ -53,7 +53,7 @@ struct EncodeFault {
 };
 
 // EncodeImage: fills writeImage; returns the fields it could not encode, in
-// the order the Part encodes them (empty: every byte was written).
+// the order they are encoded (empty: every byte was written).
 std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTables& tables,
                                      const FmValues& fm, const PowerGradeValues& grades,
                                      MemoryImage& writeImage);

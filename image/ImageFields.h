@@ -1,5 +1,5 @@
 #pragma once
-// The values of the window controls that the QAV-750 image holds (Part 1.101),
+// The values of the window controls that the QAV-750 image holds,
 // one member per control, named after the control it is bound to, so that the
 // binding half next to the forms is a plain copy:
 //
@@ -37,7 +37,7 @@ struct MainWindowFields {
     friend bool operator==(const MainWindowFields&, const MainWindowFields&) = default;
 };
 
-// Form2, the DTMF form (Part 4.103).
+// Form2, the DTMF form.
 struct Form2Fields {
     // AniSendMode (1795): 0 at transmit start, 1 at transmit end, 2 both.
     // Decoded byte 3 is inside the rule's range but not a list item: nullopt.
@@ -51,7 +51,7 @@ struct Form2Fields {
     friend bool operator==(const Form2Fields&, const Form2Fields&) = default;
 };
 
-// Form3, the optional-features form (Part 4.104).
+// Form3, the optional-features form.
 struct Form3Fields {
     // Function settings
     int Combo1 = -1;    // DisplayMode (1792): 0 VFO, 1 channel+frequency, 2 channel, 3 name
@@ -99,7 +99,7 @@ struct Form3Fields {
     friend bool operator==(const Form3Fields&, const Form3Fields&) = default;
 };
 
-// Form5, the FM broadcast-channel form (Part 4.106). The encoder reads only
+// Form5, the FM broadcast-channel form. The encoder reads only
 // MSFGrid (whether a channel is empty); the FM values themselves are FmValues.
 struct Form5Fields {
     // Column 1 of MSFGrid, row k at [k-1]: the FM channel's text, "" empty.

@@ -1,8 +1,8 @@
 #pragma once
-// Part 1.101: the QAV-750 memory image layout, every region and offset as a
+// The QAV-750 memory image layout, every region and offset as a
 // named constant. Offsets equal radio addresses. The channel count and the
 // image size are the model profile's (kQav750: 128 channels, 3072 bytes);
-// this file holds only where things lie. (The QAV-730 layout, Part 6.101,
+// this file holds only where things lie. (The QAV-730 layout
 // lives with its own codec.)
 
 #include <array>

@@ -1,5 +1,5 @@
 #pragma once
-// The memory image type of `ReadImage` and `WriteImage` (Part 1.101): a byte
+// The memory image type of `ReadImage` and `WriteImage`: a byte
 // array sized from the model profile. Bytes 0 .. size()-1 are the radio's
 // memory and travel (radio address = offset); the array holds one more byte
 // (index imageSize, 3072 for QAV-750) that exists only as the array's upper

@@ -1,7 +1,7 @@
 #pragma once
 // Module-level values of the system that the codec fills and reads besides
-// the channel tables and the controls: the FM values (Overview of the Parts;
-// edited by Form5, Part 4.106) and the power grades (Part 4.105). Plain data,
+// the channel tables and the controls: the FM values (edited by
+// Form5) and the power grades (tuned on Form4). Plain data,
 // owned by the object of a program run. Both models hold them alike.
 
 #include <array>
@@ -22,7 +22,7 @@ struct FmValues {
     friend bool operator==(const FmValues&, const FmValues&) = default;
 };
 
-// Indexes of PowerGrades (Part 4.105).
+// Indexes of PowerGrades.
 enum PowerGradeIndex : int {
     HighPowerHighGrade = 0,
     HighPowerMidGrade = 1,

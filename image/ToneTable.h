@@ -1,5 +1,5 @@
 #pragma once
-// Part 1.102: the `ToneTable` of the 260 sub-audio tone texts and the off
+// The `ToneTable` of the 260 sub-audio tone texts and the off
 // texts. Index 1..50 CTCSS tones in Hz, 51..155 DCS normal ("D023N"), 156..260
 // DCS inverted ("D023I"); index 0 is off and has no entry. Every tone list of
 // the editing windows (the channel editor's `Form1.Combo1`, `Form3.Combo22`
@@ -43,14 +43,14 @@ class ToneTable {
     std::array<std::string, kEntries + 1> texts_;  // [0] stays empty
 };
 
-// Assigns the 260 texts of Part 1.102 to entries 1..260.
+// Assigns the 260 tone texts to entries 1..260.
 void FillToneTable(ToneTable& table);
 
 // A filled table that never changes (the data of FillToneTable), for the pure
 // routines below; the program's own table, filled at start-up, equals it.
 const ToneTable& StandardToneTable();
 
-// The `ToneIndex` of Part 1.102 on the standard table.
+// `ToneIndex` on the standard table.
 int ToneIndex(std::string_view text);
 
 // The 105 DCS codes in table order ("023" .. "754").

@@ -1,5 +1,5 @@
 #pragma once
-// Part 1.102: the four byte encodings of the memory image and their small
+// The four byte encodings of the memory image and their small
 // conversion routines. All pure; none throws or reads outside what it is
 // given.
 //
@@ -36,7 +36,7 @@ namespace qav {
 // valid BCD digits is made (a byte 0x1A gives the digits "1A").
 std::string FreqBcdText(std::span<const std::uint8_t, 4> bytes);
 
-// `FreqBcdByte` of Part 1.102: n = 1 the first two characters of the text
+// `FreqBcdByte`: n = 1 the first two characters of the text
 // read as hex, 2 and 3 characters 3-4 and 5-6 of the text without its point,
 // 4 the last two characters; any other n gives 0. Missing characters are
 // simply absent (a short text never reads out of range).
@@ -61,7 +61,7 @@ struct DecodedTone {
 // first hex digit of L, ".", the second ("67.0" from 70 06).
 DecodedTone DecodeToneCode(std::uint8_t low, std::uint8_t high, Language language);
 
-// `ToneCodeText` of Part 1.102: the four hex digits of the two ToneCode bytes
+// `ToneCodeText`: the four hex digits of the two ToneCode bytes
 // in image order ("D023N" -> "2380", "88.5" -> "8508"). A text too short for
 // its rule gives the empty text.
 std::string ToneCodeText(std::string_view toneText);
@@ -85,7 +85,7 @@ std::optional<std::array<std::uint8_t, 2>> FmFreqCodeBytes(std::string_view text
 
 inline constexpr int kChannelNameBytes = 8;
 
-// `ChannelCode` of Part 1.102, one byte per character: 16 hex digits, each
+// `ChannelCode`, one byte per character: 16 hex digits, each
 // character's code as two digits, "FF" for each missing character, only the
 // first 8 characters of a longer name. A character that does not fit one byte
 // gives nullopt (it is never allowed to shift the following bytes).
@@ -111,7 +111,7 @@ std::optional<std::vector<std::uint8_t>> PaddedTextBytes(std::string_view text, 
 
 // ---- small helpers ---------------------------------------------------------
 
-// `HexToDouble` of Part 1.102: "A".."F"/"a".."f" count 10..15, "0".."9" their
+// `HexToDouble`: "A".."F"/"a".."f" count 10..15, "0".."9" their
 // value, any other character 0; value = sum of digit x 16^(characters after
 // it). The empty text gives 0. ("FF" 255, "0E6" 230.)
 double HexToDouble(std::string_view text);

@@ -16,7 +16,7 @@
 
 namespace qav::test {
 
-// The channel editor's option lists (Part 4.101), English.
+// The channel editor's option lists, English.
 DecodeContext EnglishContext();
 
 // Everything EncodeImage reads.
@@ -39,7 +39,7 @@ void Put(MemoryImage& image, int offset, std::initializer_list<std::uint8_t> byt
 // Puts the FreqBcd bytes of a frequency text.
 void PutFreq(MemoryImage& image, int offset, std::string_view text);
 
-// An image made only of valid values (Part 1.104's decoder applies no
+// An image made only of valid values (the decoder applies no
 // fallback and no snapping to it, and SetGrid removes no channel): every byte
 // the encoder writes comes back from encode(decode(image)). Bytes 2006..2015
 // are random.

@@ -25,7 +25,7 @@ TEST_P(FreqBcdTest, DecodesAndEncodes) {
     const FreqCase& c = GetParam();
     EXPECT_EQ(FreqBcdText(c.bytes), c.text);
     EXPECT_EQ(FreqBcdBytes(c.text), c.bytes);
-    // FreqBcdByte of Part 1.102: byte +0 from n = 4, +1 from 3, +2 from 2, +3 from 1.
+    // FreqBcdByte: byte +0 from n = 4, +1 from 3, +2 from 2, +3 from 1.
     EXPECT_EQ(FreqBcdByte(c.text, 4), c.bytes[0]);
     EXPECT_EQ(FreqBcdByte(c.text, 3), c.bytes[1]);
     EXPECT_EQ(FreqBcdByte(c.text, 2), c.bytes[2]);
@@ -117,7 +117,7 @@ TEST(ToneCode, StrictEncoderRefusesNonTableTexts) {
     }
 }
 
-TEST(ToneCodeText, FollowsThePartsRules) {
+TEST(ToneCodeText, FollowsTheEncodingRules) {
     EXPECT_EQ(ToneCodeText("D023N"), "2380");
     EXPECT_EQ(ToneCodeText("D754I"), "54C7");
     EXPECT_EQ(ToneCodeText("88.5"), "8508");

@@ -19,6 +19,8 @@ ProgramRun& ProgramFixture::Run() {
         ProgramOptions options;
         options.answerer = &answerer;
         options.closeProgram = [this](const QString& name) { closedPrograms << name; };
+        // Only the ports a test links exist; the machine's own serial devices stay out of it.
+        options.portFolders = SerialPortMap::Folders{PortsFolder(), noDevices.path(), noDevices.path()};
         run_ = std::make_unique<ProgramRun>(kQav750, options);
     }
     return *run_;

@@ -26,8 +26,11 @@ protected:
     void Discard();
     // The per-user folder of the program under test.
     QString UserFolder() const;
+    // Where a test links port n to a device: UserFolder()/ports.
+    QString PortsFolder() const { return UserFolder() + "/ports"; }
 
     QTemporaryDir configHome;
+    QTemporaryDir noDevices;  // stands for the machine's device folders
     ScriptedAnswerer answerer;
     QStringList closedPrograms;  // names given to CloseProgram at shutdown
 

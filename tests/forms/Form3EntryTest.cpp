@@ -59,10 +59,10 @@ TEST_F(Form3EntryTest, ChannelNumbersStayBetweenOneAndTheLastChannelOrEmpty) {
         QTest::keyClicks(box, "007");
         QTest::keyClick(box, Qt::Key_Return);
         EXPECT_EQ(box->Text(), QString("7")) << "Enter runs the check without leaving";
-        QApplication::clipboard()->setText("3x0\n");
+        QApplication::clipboard()->setText("2x00\n");
         box->SetText(QString());
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(box->Text(), QString("30")) << "pasted text passes the same filter";
+        EXPECT_EQ(box->Text(), QString("128")) << "pasted text passes the same filter and limit";
     }
 }
 

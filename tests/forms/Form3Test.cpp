@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QTest>
 
+#include "app/ApplyLanguageCaptions.h"
 #include "app/MDIForm1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
@@ -155,6 +156,16 @@ TEST_F(Form3Test, LanguageChangeWritesEveryCaptionAndSelectsSixtySecondsAgain) {
         EXPECT_EQ(form->Combo19->List(40), QString::fromUtf8(language == 0 ? "600秒" : "600S"));
         EXPECT_EQ(form->Combo19->ListIndex(), 4) << "60 seconds, whatever was chosen";
     }
+}
+
+TEST_F(Form3Test, TraditionalChineseWritesNoStoredCaptionAndKeepsTheChosenTimeout) {
+    form->Combo19->SetListIndex(10);
+    Run().state.Language = 2;
+    ApplyLanguageCaptions(Run());
+    EXPECT_EQ(form->Combo19->ListIndex(), 10);
+    EXPECT_EQ(form->Combo19->Text(), QString("150S"));
+    EXPECT_EQ(form->Label12->Caption(), QString("FM Function:"));
+    EXPECT_EQ(Run().forms.form2->Combo17->List(9), QString("1800MS"));
 }
 
 TEST_F(Form3Test, EveryStoredCaptionOfTheSettingsFormsFindsItsControl) {

@@ -15,6 +15,7 @@
 #include "forms/Form3.h"
 #include "forms/Form4.h"
 #include "forms/Form5.h"
+#include "forms/MdiChildForm.h"
 #include "lang/CaptionCatalogue.h"
 #include "winsupport/VbComboBox.h"
 
@@ -29,8 +30,19 @@ void SetCaption(QObject* control, const QString& text) {
     else if (auto* frame = qobject_cast<QGroupBox*>(control)) frame->setTitle(text);
 }
 
+// The control of that name on the window itself. The main window holds the
+// editing forms, whose controls have names like its own (Label1, Combo1).
+QObject* FindControl(QWidget& window, const QString& name) {
+    for (QObject* candidate : window.findChildren<QObject*>(name)) {
+        QObject* owner = candidate->parent();
+        while (owner != &window && qobject_cast<MdiChildForm*>(owner) == nullptr) owner = owner->parent();
+        if (owner == &window) return candidate;
+    }
+    return nullptr;
+}
+
 void Apply(QWidget& window, const CaptionRow& row, const QString& text) {
-    QObject* control = *row.control == '\0' ? &window : window.findChild<QObject*>(QString::fromLatin1(row.control));
+    QObject* control = *row.control == '\0' ? &window : FindControl(window, QString::fromLatin1(row.control));
     if (control == nullptr) return;
     switch (row.target) {
         case CaptionTarget::Caption:
@@ -50,6 +62,26 @@ void Apply(QWidget& window, const CaptionRow& row, const QString& text) {
     }
 }
 
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// The first-digit delay of the DTMF form: item n is n x 200 ms, n = 0..9,
+// written by number so that a shorter list grows to ten items.
+void WriteDelayItems(Form2& form, int language) {
+    const QString unit = language == 0 ? Utf8("毫秒") : QStringLiteral("MS");
+    for (int n = 0; n <= 9; ++n) form.Combo17->SetList(n, QString::number(n * 200) + unit);
+}
+
+// The transmit time-out of the optional features is built anew in the language
+// and left at 60 seconds, whatever was chosen before.
+void RebuildTimeoutList(Form3& form, int language) {
+    const QString unit = language == 0 ? Utf8("秒") : QStringLiteral("S");
+    VbComboBox& list = *form.Combo19;
+    list.Clear();
+    list.AddItem(language == 0 ? Utf8("关闭") : QStringLiteral("Off"));
+    for (int n = 1; n <= 40; ++n) list.AddItem(QString::number(n * 15) + unit);
+    list.SetText(QStringLiteral("60") + unit);
+}
+
 }  // namespace
 
 void ApplyCaptionsTo(QWidget& window, int language) {
@@ -65,8 +97,13 @@ void ApplyLanguageCaptions(ProgramRun& run) {
     const int language = run.state.Language;
     QWidget* windows[] = {&run.MainWindow(), run.forms.form1, run.forms.form2, run.forms.form3, run.forms.form4,
                           run.forms.form5};
-    for (QWidget* window : windows)
-        if (window != nullptr) ApplyCaptionsTo(*window, language);
+    const bool stored = language == 0 || language == 1;  // Traditional is converted, not stored
+    for (QWidget* window : windows) {
+        if (window == nullptr) continue;
+        if (stored && window == run.forms.form2) WriteDelayItems(*run.forms.form2, language);
+        ApplyCaptionsTo(*window, language);
+        if (stored && window == run.forms.form3) RebuildTimeoutList(*run.forms.form3, language);
+    }
     if (run.forms.form4 != nullptr) run.forms.form4->TabStrip1_Click();
 }
 

@@ -222,4 +222,8 @@ void MDIForm1::MDIForm_Unload() {
 
 void MDIForm1::SetFmMenuEnabled(bool enabled) { MNFMset->setEnabled(enabled); }
 
+void MDIForm1::ShowToolbarButton(int n) {
+    if (QAction* button = ToolbarButton(n)) button->setVisible(true);
+}
+
 }  // namespace qav

@@ -62,6 +62,7 @@ public:
     void Toolbar1_ButtonClick(const QString& key);
 
     void SetFmMenuEnabled(bool enabled) override;
+    void ShowToolbarButton(int n) override;
 
     // Toolbar button n (1 to 9; 4 is the separator).
     QAction* ToolbarButton(int n) const;

@@ -27,6 +27,9 @@ public:
     virtual ~MainWindowLink() = default;
     // The FM channel menu item follows the FM function of the optional features.
     virtual void SetFmMenuEnabled(bool enabled) = 0;
+    // Shows toolbar button n (7: force write, 8: tuning write) once the service
+    // unlock has granted its permission.
+    virtual void ShowToolbarButton(int n) = 0;
 };
 
 struct FormContext {

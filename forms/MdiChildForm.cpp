@@ -42,6 +42,19 @@ void MdiChildForm::Form_QueryUnload(int& cancel, int unloadMode) {
     }
 }
 
+bool MdiChildForm::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest) GrowToFitContents();
+    return handled;
+}
+
+void MdiChildForm::GrowToFitContents() {
+    if (subWindow_ == nullptr || layout() == nullptr) return;
+    const QSize now = size();
+    const QSize needed = minimumSizeHint().expandedTo(now);
+    if (needed != now) subWindow_->resize(subWindow_->size() + (needed - now));
+}
+
 void MdiChildForm::closeEvent(QCloseEvent* event) {
     int cancel = 0;
     Form_QueryUnload(cancel, 0);

@@ -26,8 +26,13 @@ protected:
     // unloadMode 0: the user closes the window. Default: hide instead of unloading.
     virtual void Form_QueryUnload(int& cancel, int unloadMode);
     void closeEvent(QCloseEvent* event) override;
+    // A form whose contents need more room than its window gives (longer
+    // captions after a language change) gets a larger window, so nothing is cut off.
+    bool event(QEvent* event) override;
 
 private:
+    void GrowToFitContents();
+
     QMdiSubWindow* subWindow_ = nullptr;
 };
 

@@ -65,6 +65,21 @@ void VbComboBox::showPopup() {
     QComboBox::showPopup();
 }
 
+void VbComboBox::RaiseLostFocus() {
+    if (keepsItemOnLeave_ && isEditable()) TakeTypedTextAsItem();
+    emit LostFocus();
+}
+
+void VbComboBox::TakeTypedTextAsItem() {
+    const int typed = ListIndex();
+    if (typed == -1) {
+        const int chosen = currentIndex();
+        setEditText(chosen >= 0 ? itemText(chosen) : QString());
+    } else if (typed != currentIndex()) {
+        SetListIndex(typed);
+    }
+}
+
 void VbComboBox::focusInEvent(QFocusEvent* event) {
     QComboBox::focusInEvent(event);
     FocusTracker::FocusIn(this);

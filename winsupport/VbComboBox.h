@@ -43,11 +43,17 @@ public:
     // a text that is no item; an editable combo takes any text (raising Change).
     bool SetText(const QString& text);
 
+    // An editable combo whose value goes into the radio's memory must always
+    // hold one of its items: with this on, leaving it with a typed text takes
+    // the item of that text (raising Click when that is another item) and
+    // otherwise puts back the item chosen last, so -1 never stays behind.
+    void SetKeepsItemOnLeave(bool keeps) { keepsItemOnLeave_ = keeps; }
+
     void SetFocus() { FocusTracker::SetFocus(this); }
     // Opens the list at once, as the F4 key does.
     void OpenList() { showPopup(); }
 
-    void RaiseLostFocus() override { emit LostFocus(); }
+    void RaiseLostFocus() override;
 
 signals:
     void Click();
@@ -63,6 +69,11 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void TakeTypedTextAsItem();
+
+    bool keepsItemOnLeave_ = false;
 };
 
 }  // namespace qav

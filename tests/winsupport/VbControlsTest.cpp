@@ -60,6 +60,39 @@ TEST(VbComboBoxTest, EditableComboReportsNoIndexForATextOfItsOwn) {
     EXPECT_EQ(combo.ListCount(), 2) << "typing never adds items";
 }
 
+TEST(VbComboBoxTest, AnEditableComboKeepingItsItemPutsOneBackWhenLeft) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* keeping = new VbComboBox(nullptr, VbComboBox::Style::DropDownCombo);
+    auto* plain = new VbComboBox(nullptr, VbComboBox::Style::DropDownCombo);
+    auto* elsewhere = new VbTextBox;
+    for (VbComboBox* combo : {keeping, plain}) {
+        layout->addWidget(combo);
+        combo->AddItem("Off");
+        combo->AddItem("On");
+        combo->SetListIndex(1);
+    }
+    layout->addWidget(elsewhere);
+    keeping->SetKeepsItemOnLeave(true);
+    QSignalSpy clicks(keeping, &VbComboBox::Click);
+
+    for (VbComboBox* combo : {keeping, plain}) {
+        combo->SetFocus();
+        combo->SetText("typed");
+        elsewhere->SetFocus();
+    }
+    EXPECT_EQ(keeping->ListIndex(), 1);
+    EXPECT_EQ(keeping->Text(), QString("On"));
+    EXPECT_EQ(clicks.count(), 0) << "the same item: nothing was chosen";
+    EXPECT_EQ(plain->ListIndex(), -1) << "without it the typed text stays";
+
+    keeping->SetFocus();
+    keeping->SetText("Off");
+    elsewhere->SetFocus();
+    EXPECT_EQ(keeping->ListIndex(), 0);
+    EXPECT_EQ(clicks.count(), 1) << "taking another item is a choice";
+}
+
 // Keeps digits only, as a frequency field does.
 void DigitsOnly(int& key) {
     if ((key < '0' || key > '9') && key != 8) key = 0;

@@ -111,6 +111,7 @@ TEST_F(WriteTransferTest, WrongBandIsRefused) {
 }
 
 TEST_F(WriteTransferTest, ForceWriteAsksAndWritesOnOk) {
+    SetFmFunction(false);
     Run().state.service.ForceWriteAllowed = true;
     radio.SetBandDigit('0');
     answerer.answers = {IDOK};

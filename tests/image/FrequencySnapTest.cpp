@@ -22,7 +22,7 @@ TEST_P(SnapFrequencyTest, MovesDownOntoTheNearerRaster) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1103, SnapFrequencyTest,
+    Rasters, SnapFrequencyTest,
     ::testing::Values(SnapCase{"435.12600", "435.12500"}, SnapCase{"435.13200", "435.13125"},
                       SnapCase{"435.11900", "435.11875"}, SnapCase{"435.12999", "435.12500"},
                       SnapCase{"435.10000", "435.10000"}, SnapCase{"435.13125", "435.13125"},
@@ -45,7 +45,7 @@ TEST_P(SnapToStepListTest, ReplacesTheLastFourCharacters) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1103, SnapToStepListTest,
+    Rasters, SnapToStepListTest,
     ::testing::Values(SnapCase{"435.12999", "435.12500"}, SnapCase{"435.13100", "435.13125"},
                       SnapCase{"435.10600", "435.10625"}, SnapCase{"435.13799", "435.13750"},
                       SnapCase{"435.18300", "435.18125"}, SnapCase{"435.19800", "435.19500"},
@@ -75,7 +75,7 @@ TEST_P(FormatHalfStepTest, GivesTwoDecimalsEndingIn0Or5) {
     EXPECT_EQ(FormatHalfStep(GetParam().text), GetParam().expected) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Part1103, FormatHalfStepTest,
+INSTANTIATE_TEST_SUITE_P(Rasters, FormatHalfStepTest,
                          ::testing::Values(SnapCase{"88", "88.00"}, SnapCase{"88.5", "88.50"},
                                            SnapCase{"88.57", "88.55"}, SnapCase{"88.54", "88.50"},
                                            SnapCase{"87.549", "87.50"},

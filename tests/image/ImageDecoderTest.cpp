@@ -121,7 +121,7 @@ TEST_P(SettingsByteTest, FollowsItsRule) {
 #define FIELD(path) [](const ImageFields& f) -> std::optional<int> { return f.path; }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1101, SettingsByteTest,
+    Layout, SettingsByteTest,
     ::testing::Values(
         ByteRule{"DisplayMode", kDisplayMode, 3, FIELD(form3.Combo1), 3},
         ByteRule{"DisplayMode", kDisplayMode, 4, FIELD(form3.Combo1), 1},

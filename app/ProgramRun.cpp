@@ -5,6 +5,7 @@
 #include "app/ApplyLanguageCaptions.h"
 #include "app/MDIForm1.h"
 #include "forms/Form1.h"
+#include "winsupport/FocusTracker.h"
 #include "winsupport/VbTextBox.h"
 #include "winsupport/AppPaths.h"
 #include "winsupport/ModuleCloseProgram.h"
@@ -35,6 +36,9 @@ ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts)
 ProgramRun::~ProgramRun() = default;
 
 void ProgramRun::CommitOpenEdits() {
+    // Whatever field the user is typing in takes its value (range corrections,
+    // list choices, an in-cell edit) before anything is read from the forms.
+    FocusTracker::CommitCurrent();
     if (forms.form1 != nullptr && forms.form1->Text1->isVisible()) forms.form1->Text1_LostFocus();
 }
 

@@ -26,6 +26,12 @@ void SetFocus(QWidget* target) {
 
 QWidget* Current() { return Holder(); }
 
+void CommitCurrent() {
+    QPointer<QWidget> previous = Holder();
+    Holder() = nullptr;
+    if (previous) Lose(previous);
+}
+
 void FocusIn(QWidget* widget) {
     QPointer<QWidget> previous = Holder();
     Holder() = widget;

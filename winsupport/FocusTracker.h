@@ -24,6 +24,9 @@ namespace FocusTracker {
 void SetFocus(QWidget* target);
 // The control that holds the focus, or nullptr.
 QWidget* Current();
+// The control that holds the focus raises LostFocus now, as if the user left
+// it, so that what is typed there is committed; it keeps the keyboard focus.
+void CommitCurrent();
 // Called by controls from their focus events.
 void FocusIn(QWidget* widget);
 void FocusOut(QWidget* widget, Qt::FocusReason reason);

@@ -168,6 +168,23 @@ TEST(FocusTrackerTest, MovingTheFocusInAnActiveWindowRaisesLostFocusOnce) {
     EXPECT_EQ(lost.count(), 1);
 }
 
+TEST(FocusTrackerTest, CommittingTheCurrentControlRaisesLostFocusOnce) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* typing = new VbTextBox;
+    auto* other = new VbTextBox;
+    layout->addWidget(typing);
+    layout->addWidget(other);
+    QSignalSpy lost(typing, &VbTextBox::LostFocus);
+    typing->SetFocus();
+    FocusTracker::CommitCurrent();
+    EXPECT_EQ(lost.count(), 1);
+    EXPECT_EQ(FocusTracker::Current(), nullptr);
+    other->SetFocus();
+    FocusTracker::CommitCurrent();
+    EXPECT_EQ(lost.count(), 1);
+}
+
 TEST(VbButtonsTest, ValueFromCodeRaisesClick) {
     VbCheckBox check;
     QSignalSpy checkClicks(&check, &VbCheckBox::Click);

@@ -3,7 +3,9 @@
 // language, the band selection and the service flags. Owned by the run and
 // handed by reference to the windows that use it; never a global.
 
+#include "image/ChannelTables.h"
 #include "image/ModelProfile.h"
+#include "image/ToneTable.h"
 
 namespace qav {
 
@@ -20,9 +22,14 @@ struct ServiceFlags {
 };
 
 struct RunState {
-    explicit RunState(const ModelProfile& model) : profile(model) {}
+    explicit RunState(const ModelProfile& model) : profile(model), channels(model) {}
 
     const ModelProfile& profile;
+    // ChannelFreq, ChannelOptions, ChannelOptionText and ChannelName: what the
+    // channel grid shows, what the codec reads and writes.
+    ChannelTables channels;
+    // The tone texts, filled once when the main window loads.
+    ToneTable toneTable;
     int Language = 1;  // 0 Simplified Chinese, 1 English, 2 Traditional Chinese
     BandSelection band;
     ServiceFlags service;

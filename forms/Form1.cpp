@@ -205,6 +205,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::Form_Resize() {
     if (!m_cScroll || picClient == nullptr) return;
     using win::cScrollBars;
+    // Contents that fit the whole window need no bar at all. Without this,
+    // two shown bars can each take the room that would make the other
+    // unnecessary, and stay after the window has grown large enough.
+    if (picClient->width() <= width() && picClient->height() <= height()) {
+        m_cScroll->SetVisible(cScrollBars::efsVertical, false);
+        m_cScroll->SetVisible(cScrollBars::efsHorizontal, false);
+    }
     const QWidget* client = ownBars_->ClientArea();
     // Whole pixels throughout; a size of 0 on an axis counts as nothing to
     // scroll into, so no division ever meets a zero.

@@ -212,7 +212,7 @@ void Form1::ClearGrid() {
 
 void Form1::StartForm() {
     Combo1->SetListIndex(0);
-    // The compander list keeps its selection: a new data set never touched it.
+    // Power to scrambler; the compander list keeps its selection.
     for (int index = kColFirstOption; index <= kColLastOption - 1; ++index) Combo5(index)->SetListIndex(1);
     ClearGrid();
 }

@@ -177,6 +177,8 @@ void MDIForm1::MDIForm_Load() {
     if (const auto stored = ParameterFile(ParameterPath(run_)).ReadPortIndex()) ComboCom->SetListIndex(*stored);
     UpdatePortStatus();
 
+    FillToneTable(run_.state.toneTable);
+
     BandComboOldWndProc = win::GetWindowLongA(win::HandleOf(Combo1), win::GWL_WNDPROC);
     win::SetWindowLongA(win::HandleOf(Combo1), win::GWL_WNDPROC, bandComboProc_);
 }

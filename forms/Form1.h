@@ -1,28 +1,108 @@
 #pragma once
-// The channel editor: all memory channels in one grid, edited in place.
-// So far it holds what the main window calls on it.
+// The channel editor: every memory channel as one row of the grid Grid1, edited
+// in place by an editor opened exactly over the cell. The grid shows the run's
+// channel tables; the editors change both. The window scrolls its contents
+// (picClient) under its own scroll bars, and the wheel over the grid scrolls
+// the grid's rows.
+
+#include <array>
+#include <memory>
 
 #include "forms/FormContext.h"
 #include "forms/MdiChildForm.h"
 
 namespace qav {
 
+namespace win {
+class SubClassGrid;
+class WindowScrollBars;
+class cScrollBars;
+}  // namespace win
+
+class MSFlexGrid;
+class VbComboBox;
 class VbTextBox;
 
 class Form1 : public MdiChildForm {
     Q_OBJECT
 public:
+    // Loads the form (Form_Load): the grid, its editors and the scrolling.
     explicit Form1(FormContext& context, QWidget* parent = nullptr);
+    ~Form1() override;
 
-    void ClearNO(int channel);  // empties one channel, 1-based
-    void ClearGrid();           // empties every channel
-    void StartForm();           // the editor's part of a new data set
-    void Text1_LostFocus();     // commits an open frequency edit
+    // Empties channel n (1-based): its cells of columns 1 to 12 and its table
+    // entries. The channel number stays.
+    void ClearNO(int channel);
+    // ClearNO for every channel.
+    void ClearGrid();
+    // The editor's part of a new data set: the editor lists to their defaults,
+    // then every channel emptied.
+    void StartForm();
+    // Commits the text of the frequency editor to the cell it was opened for.
+    // Whoever reads or writes the radio calls it first while Text1 is visible.
+    void Text1_LostFocus();
 
-    VbTextBox* Text1 = nullptr;  // in-cell frequency editor
+    // The editor of option column index (5 to 11), or nullptr.
+    VbComboBox* Combo5(int index) const;
+
+    QWidget* picClient = nullptr;   // holds every control; moved to scroll the window's contents
+    MSFlexGrid* Grid1 = nullptr;    // the channels: row k is channel k, row 0 and column 0 fixed
+    VbTextBox* Text1 = nullptr;     // frequency editor of columns 1 and 2
+    VbTextBox* Text2 = nullptr;     // name editor of column 12
+    VbComboBox* Combo1 = nullptr;   // tone editor of columns 3 and 4: off, then the 260 tones
+
+    // The grid's columns.
+    static constexpr int kColumns = 13;
+    static constexpr int kColReceive = 1;
+    static constexpr int kColTransmit = 2;
+    static constexpr int kColReceiveTone = 3;
+    static constexpr int kColTransmitTone = 4;
+    static constexpr int kColFirstOption = 5;
+    static constexpr int kColLastOption = 11;
+    static constexpr int kColName = 12;
 
 private:
+    void Form_Load();
+    void Form_Resize();
+    void m_cScroll_Change(int bar);
+    void m_cScroll_Scroll(int bar);
+    void obj_MouseWheel(int rotation, int x, int y);
+
+    void Grid1_MouseDown(int button, int shift, int x, int y);
+    void Grid1_KeyPress(int& keyAscii);
+    void Grid1_Click();
+    void Combo1_Click();
+    void Combo1_LostFocus();
+    void Combo5_Click(int index);
+    void Combo5_LostFocus(int index);
+    void Text1_KeyPress(int& keyAscii);
+    void Text2_Change();
+    void Text2_KeyPress(int& keyAscii);
+    void Text2_LostFocus();
+
+    void CreateControls();
+    // Column widths so that no header or list text is clipped, and the grid,
+    // picClient and the scroll bars to match.
+    void FitColumns();
+    void FitClientToGrid();
+    // Puts an editor over the current cell of the grid; a list keeps its own height.
+    void PlaceOverCell(QWidget* editor, bool keepOwnHeight);
+    // Hides an editor; the focus it holds goes to the grid first, so that it
+    // does not wander to some other control of the window.
+    void HideEditor(QWidget* editor);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     FormContext& context_;
+    win::WindowScrollBars* ownBars_ = nullptr;  // the window's own scroll bars and client area
+    std::array<VbComboBox*, kColLastOption - kColFirstOption + 1> combo5_{};
+    std::unique_ptr<win::SubClassGrid> obj;      // wheel notifications of Grid1
+    std::unique_ptr<win::cScrollBars> m_cScroll;  // the scroll bars of this window
+
+    int EditRow = 0;         // channel of the cell being edited
+    int EditCol = 0;         // grid column of the cell being edited
+    bool EditArmed = false;  // set by a left press or Enter on the grid, used by the next Grid1_Click
+    bool committingText1_ = false;  // Text1_LostFocus is running
+    bool committingText2_ = false;  // Text2_LostFocus is running
 };
 
 }  // namespace qav

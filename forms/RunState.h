@@ -6,9 +6,11 @@
 #include <array>
 #include <functional>
 
+#include "image/ChannelTables.h"
 #include "image/MemoryImage.h"
 #include "image/ModelProfile.h"
 #include "image/RadioValues.h"
+#include "image/ToneTable.h"
 #include "winsupport/TimeOfDay.h"
 
 namespace qav {
@@ -35,9 +37,15 @@ struct ServiceFlags {
 };
 
 struct RunState {
-    explicit RunState(const ModelProfile& model) : profile(model), ReadImage(model), WriteImage(model) {}
+    explicit RunState(const ModelProfile& model)
+        : profile(model), channels(model), ReadImage(model), WriteImage(model) {}
 
     const ModelProfile& profile;
+    // ChannelFreq, ChannelOptions, ChannelOptionText and ChannelName: what the
+    // channel grid shows, what the codec reads and writes.
+    ChannelTables channels;
+    // The tone texts, filled once when the main window loads.
+    ToneTable toneTable;
     int Language = 1;  // 0 Simplified Chinese, 1 English, 2 Traditional Chinese
     BandSelection band;
     ServiceFlags service;

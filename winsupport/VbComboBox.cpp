@@ -1,5 +1,7 @@
 #include "winsupport/VbComboBox.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QFocusEvent>
 
 #include "winsupport/KeyFilteredLineEdit.h"
@@ -89,6 +91,12 @@ void VbComboBox::focusInEvent(QFocusEvent* event) {
 
 void VbComboBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
+    // Opening the list hands Qt's focus to the list, but the control still
+    // holds it as far as its handlers are concerned: choosing in its own list
+    // is no loss of focus.
+    const QWidget* list = view()->window();
+    const QWidget* now = QApplication::focusWidget();
+    if (now != nullptr && (now == list || list->isAncestorOf(now))) return;
     FocusTracker::FocusOut(this, event->reason());
 }
 

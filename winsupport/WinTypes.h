@@ -37,6 +37,23 @@ constexpr WPARAM MK_MBUTTON = 0x0010;
 
 constexpr int WHEEL_DELTA = 120;
 
+// Scroll bars of a window: which bar, the request of a scroll message (low word
+// of wParam), and the hit-test codes of a press on a bar.
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+constexpr int SB_BOTH = 3;
+constexpr int SB_LINEUP = 0;  // also line left
+constexpr int SB_LINEDOWN = 1;
+constexpr int SB_PAGEUP = 2;
+constexpr int SB_PAGEDOWN = 3;
+constexpr int SB_THUMBPOSITION = 4;
+constexpr int SB_THUMBTRACK = 5;
+constexpr int SB_TOP = 6;
+constexpr int SB_BOTTOM = 7;
+constexpr int SB_ENDSCROLL = 8;
+constexpr WPARAM HTHSCROLL = 6;
+constexpr WPARAM HTVSCROLL = 7;
+
 // MAKELONG: low word and high word of a 32-bit value.
 constexpr std::int32_t MakeLong(std::int32_t low, std::int32_t high) {
     return static_cast<std::int32_t>((static_cast<std::uint32_t>(high) << 16) |

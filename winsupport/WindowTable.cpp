@@ -123,12 +123,21 @@ protected:
         const QPoint pos = wheel->globalPosition().toPoint();
         const WPARAM wParam = MakeLong(KeyState(wheel), delta);
         const LPARAM lParam = MakeLong(pos.x(), pos.y());
-        frames_.push_back({h, WM_MOUSEWHEEL, false});
-        Send(h, WM_MOUSEWHEEL, wParam, lParam);
-        const bool passed = frames_.back().passedToQt;
-        frames_.pop_back();
+        const bool passed = SendEventMessage(h, WM_MOUSEWHEEL, wParam, lParam);
         if (!passed) event->accept();
         return !passed;
+    }
+
+public:
+    bool SendEventMessage(HWND h, UINT m, WPARAM w, LPARAM l) {
+        Window* entry = Find(h);
+        if (entry == nullptr) return true;
+        if (entry->proc == entry->originalProc) return true;
+        frames_.push_back({h, m, false});
+        Send(h, m, w, l);
+        const bool passed = frames_.back().passedToQt;
+        frames_.pop_back();
+        return passed;
     }
 
 private:
@@ -208,6 +217,18 @@ LONG GetPropA(HWND window, const std::string& name) {
     if (entry == nullptr) return 0;
     const auto it = entry->props.find(name);
     return it == entry->props.end() ? 0 : it->second;
+}
+
+void EnumPropsA(HWND window, const std::function<void(const std::string&, LONG)>& visit) {
+    auto* entry = Table::Instance().Find(window);
+    if (entry == nullptr) return;
+    // A copy, so that the visitor may remove what it is shown.
+    const auto props = entry->props;
+    for (const auto& [name, value] : props) visit(name, value);
+}
+
+bool SendEventMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Table::Instance().SendEventMessage(window, message, wParam, lParam);
 }
 
 LONG RemovePropA(HWND window, const std::string& name) {

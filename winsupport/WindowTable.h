@@ -53,6 +53,14 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 bool SetPropA(HWND window, const std::string& name, LONG value);
 LONG GetPropA(HWND window, const std::string& name);
 LONG RemovePropA(HWND window, const std::string& name);
+// Shows every property of the window, in no particular order.
+void EnumPropsA(HWND window, const std::function<void(const std::string&, LONG)>& visit);
+
+// Sends a message that stands for a Qt event of the window (a wheel turn, a
+// press on its scroll bars) through the window's procedure chain. True when
+// the chain let the event go on to Qt, that is, the window's original
+// procedure ran (or nothing replaced it).
+bool SendEventMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Every window in the table belongs to this process unless it was registered
 // as another process's window (a handle handed to us from outside).

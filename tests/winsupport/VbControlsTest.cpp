@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QSignalSpy>
@@ -182,6 +183,29 @@ TEST(FocusTrackerTest, CommittingTheCurrentControlRaisesLostFocusOnce) {
     EXPECT_EQ(FocusTracker::Current(), nullptr);
     other->SetFocus();
     FocusTracker::CommitCurrent();
+    EXPECT_EQ(lost.count(), 1);
+}
+
+TEST(FocusTrackerTest, OpeningAComboListIsNoLossOfFocusChoosingElsewhereIs) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* combo = new VbComboBox;
+    auto* other = new VbTextBox;
+    combo->AddItem("a");
+    combo->AddItem("b");
+    layout->addWidget(combo);
+    layout->addWidget(other);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    combo->SetFocus();
+    QSignalSpy lost(combo, &VbComboBox::LostFocus);
+    combo->OpenList();
+    ASSERT_TRUE(combo->view()->isVisible());
+    EXPECT_EQ(lost.count(), 0);
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    EXPECT_EQ(lost.count(), 0);
+    other->setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(lost.count(), 1);
 }
 

@@ -3,9 +3,13 @@
 // language, the band selection and the service flags. Owned by the run and
 // handed by reference to the windows that use it; never a global.
 
+#include <array>
+#include <functional>
+
 #include "image/MemoryImage.h"
 #include "image/ModelProfile.h"
 #include "image/RadioValues.h"
+#include "winsupport/TimeOfDay.h"
 
 namespace qav {
 
@@ -16,9 +20,18 @@ struct BandSelection {
     bool BandChangeByProgram = true; // false only while the user's choice in the open list is pending
 };
 
+// One group of the hidden service unlock on the optional features: three labels
+// to be clicked, in any order, within five seconds of the attempt's first click.
+struct ServiceUnlockGroup {
+    std::array<bool, 3> members{};  // which of the group's labels the running attempt has seen
+    int StartTime = 0;              // first click of the attempt, whole seconds since midnight
+};
+
 struct ServiceFlags {
     bool ForceWriteAllowed = false;  // a band mismatch at a write asks instead of refusing
     bool TuningWriteAllowed = false; // a write also sends the tuning block
+    ServiceUnlockGroup ServiceUnlockA;  // completing it sets ForceWriteAllowed
+    ServiceUnlockGroup ServiceUnlockB;  // completing it sets TuningWriteAllowed
 };
 
 struct RunState {
@@ -28,6 +41,8 @@ struct RunState {
     int Language = 1;  // 0 Simplified Chinese, 1 English, 2 Traditional Chinese
     BandSelection band;
     ServiceFlags service;
+    // The time of day in seconds since midnight, with fractions.
+    std::function<double()> Timer = SecondsSinceMidnight;
 
     MemoryImage ReadImage;   // as read from the radio or loaded from a file
     MemoryImage WriteImage;  // as built by the encoder, sent and saved

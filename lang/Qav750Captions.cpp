@@ -41,13 +41,22 @@ constexpr std::array kRows{
     CaptionRow{"MDIForm1", "Toolbar1", T::ToolTip, 3, "保存", "Save"},
     CaptionRow{"MDIForm1", "Toolbar1", T::ToolTip, 5, "读频", "Read Data from the Transceive"},
     CaptionRow{"MDIForm1", "Toolbar1", T::ToolTip, 6, "写频", "Write Data in the Transceive"},
+    // Factory power tuning; its tabs are rebuilt from kTabs below.
+    CaptionRow{"Form4", "", T::Caption, 0, "调试", "Debugging"},
     // About box.
     CaptionRow{"FrmAbout", "", T::Caption, 0, "帮助", "Help"},
     CaptionRow{"FrmAbout", "lblVersion", T::Caption, 0, "简体中文版 V1.00", "English edition V1.00"},
 };
 
+constexpr std::array kTabs{
+    TabCaptionRow{"Form4", "TabStrip1", 1, "hpGrade", "高功率等级", "High Power Grades"},
+    TabCaptionRow{"Form4", "TabStrip1", 2, "lpGrade", "低功率等级", "Low Power Grades"},
+};
+
 }  // namespace
 
 std::span<const CaptionRow> Qav750Captions() { return kRows; }
+
+std::span<const TabCaptionRow> Qav750TabCaptions() { return kTabs; }
 
 }  // namespace qav

@@ -18,6 +18,7 @@
 #include "forms/MdiChildForm.h"
 #include "lang/CaptionCatalogue.h"
 #include "winsupport/VbComboBox.h"
+#include "winsupport/VbTabStrip.h"
 
 namespace qav {
 namespace {
@@ -90,6 +91,14 @@ void ApplyCaptionsTo(QWidget& window, int language) {
     for (const CaptionRow& row : Qav750Captions()) {
         if (name != QLatin1String(row.form)) continue;
         Apply(window, row, QString::fromUtf8(language == 0 ? row.simplified : row.english));
+    }
+    for (const TabCaptionRow& tab : Qav750TabCaptions()) {
+        if (name != QLatin1String(tab.form)) continue;
+        auto* strip = window.findChild<VbTabStrip*>(QString::fromLatin1(tab.control));
+        if (strip == nullptr) continue;
+        if (tab.index == 1) strip->Clear();
+        strip->Add(tab.index, QString::fromLatin1(tab.key),
+                   QString::fromUtf8(language == 0 ? tab.simplified : tab.english));
     }
 }
 

@@ -9,10 +9,12 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "app/DataFileCommands.h"
 #include "app/MSComm.h"
 #include "app/ParameterFile.h"
 #include "app/ProgramRun.h"
 #include "app/RadioTransfer.h"
+#include "app/ServiceSwitches.h"
 #include "forms/Form1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
@@ -67,6 +69,8 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
     transfer_ = std::make_unique<RadioTransfer>(run, *this, *MSComm1, *TimerW);
     connect(MSComm1, &MSComm::OnComm, transfer_.get(), &RadioTransfer::MSComm1_OnComm);
     connect(TimerW, &QTimer::timeout, transfer_.get(), &RadioTransfer::TimerW_Timer);
+    dataFiles_ = std::make_unique<DataFileCommands>(run, *this, DataFileCommands::CodecOf(run));
+    serviceSwitches_ = std::make_unique<ServiceSwitches>(run, *this);
 
     bandComboProc_ = win::RegisterWindowProc(
         [this](win::HWND h, win::UINT m, win::WPARAM w, win::LPARAM l) { return BandComboWndProc(h, m, w, l); });

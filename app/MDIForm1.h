@@ -16,9 +16,11 @@ class QToolBar;
 
 namespace qav {
 
+class DataFileCommands;
 class MSComm;
 class ProgramRun;
 class RadioTransfer;
+class ServiceSwitches;
 class VbComboBox;
 class VbCommandButton;
 class VbLabel;
@@ -119,6 +121,8 @@ private:
 
     ProgramRun& run_;
     std::unique_ptr<RadioTransfer> transfer_;
+    std::unique_ptr<DataFileCommands> dataFiles_;
+    std::unique_ptr<ServiceSwitches> serviceSwitches_;
     win::WNDPROC bandComboProc_ = 0;       // BandComboWndProc, as installed
     win::WNDPROC BandComboOldWndProc = 0;  // the band selector's own procedure
 };

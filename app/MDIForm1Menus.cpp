@@ -7,10 +7,12 @@
 #include <QUrl>
 
 #include "app/ApplyLanguageCaptions.h"
+#include "app/DataFileCommands.h"
 #include "app/FrmAbout.h"
 #include "app/MDIForm1.h"
 #include "app/ProgramRun.h"
 #include "app/RadioTransfer.h"
+#include "app/ServiceSwitches.h"
 #include "forms/Form1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
@@ -107,7 +109,8 @@ void MDIForm1::MNF1_Click() {
     const auto& files = run_.state.profile.helpFiles;
     const int language = run_.state.Language;
     const std::string_view name = files[language >= 0 && language <= 2 ? language : 1];
-    const QString path = ShippedFile(run_.state.profile.programName, QString::fromUtf8(name.data(), qsizetype(name.size())));
+    const QString path = ShippedFile(run_.ProgramFolder(), run_.state.profile.programName,
+                                     QString::fromUtf8(name.data(), qsizetype(name.size())));
     if (QFileInfo::exists(path)) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
@@ -124,16 +127,19 @@ void MDIForm1::Toolbar1_ButtonClick(const QString& key) {
     else if (key == QLatin1String("TSave")) MNSave_Click();
     else if (key == QLatin1String("TWrite")) MNWrite_Click();
     else if (key == QLatin1String("TRead")) MNRead_Click();
+    else if (key == QLatin1String("TAnMa")) serviceSwitches_->TAnMa_Click();
+    else if (key == QLatin1String("TDebug")) serviceSwitches_->TDebug_Click();
+    else if (key == QLatin1String("TFMMa")) serviceSwitches_->TFMMa_Click();
 }
 
-// Commands that come with the data files, the radio link, the print-out and the
-// Traditional captions.
-void MDIForm1::MNNew_Click() {}
-void MDIForm1::MNOpen_Click() {}
-void MDIForm1::MNSave_Click() {}
+void MDIForm1::MNNew_Click() { dataFiles_->MNNew_Click(); }
+void MDIForm1::MNOpen_Click() { dataFiles_->MNOpen_Click(); }
+void MDIForm1::MNSave_Click() { dataFiles_->MNSave_Click(); }
+void MDIForm1::MNReset_Click() { dataFiles_->MNReset_Click(); }
+void MDIForm1::Command1_Click() { dataFiles_->Command1_Click(); }
+
+// Commands that come with the print-out and the Traditional captions.
 void MDIForm1::MNPrint_Click() {}
-void MDIForm1::MNReset_Click() {}
 void MDIForm1::MNChineseF_Click() {}
-void MDIForm1::Command1_Click() {}
 
 }  // namespace qav

@@ -28,6 +28,7 @@ ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts)
             CloseProgram(name, [] { QCoreApplication::exit(0); });
         };
     }
+    if (!options.fileChooser) options.fileChooser = ChooseFileWithDialog;
     msgbox.SetAnswerer(options.answerer);
     mdi_ = std::make_unique<MDIForm1>(*this);
     context_ = std::make_unique<FormContext>(FormContext{state, msgbox, forms, *mdi_});
@@ -47,6 +48,8 @@ void ProgramRun::DecodeImage() {}
 bool ProgramRun::EncodeImage() { return true; }
 
 QString ProgramRun::UserFolder() const { return UserConfigFolder(state.profile.programName); }
+
+QString ProgramRun::ProgramFolder() const { return options.programFolder.value_or(AppPath()); }
 
 void ProgramRun::Main() {
     // The language stored at the last shutdown: empty (nothing stored) means

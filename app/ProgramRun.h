@@ -12,6 +12,7 @@
 #include "forms/RunState.h"
 #include "winsupport/ModuleMsgbox.h"
 #include "winsupport/Registry.h"
+#include "winsupport/VbCommonDialog.h"
 
 namespace qav {
 
@@ -26,6 +27,12 @@ struct ProgramOptions {
     // Where serial port numbers find their devices. Default: the links in the
     // per-user folder, then the machine's serial devices.
     std::optional<SerialPortMap::Folders> portFolders;
+    // Chooses the data file to open or save; an empty name: cancelled.
+    // Default: the file dialog.
+    FileChooser fileChooser;
+    // App.Path, the folder of the files shipped with the program (default data,
+    // help) and where the file dialogs start. Default: the executable's folder.
+    std::optional<QString> programFolder;
 };
 
 class ProgramRun {
@@ -40,6 +47,8 @@ public:
 
     // Where the run keeps what it writes per user.
     QString UserFolder() const;
+    // App.Path of this run.
+    QString ProgramFolder() const;
 
     // Commits an in-cell edit still open in the channel or FM grid, so that a
     // transfer or a save works on what the user sees.

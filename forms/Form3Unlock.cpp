@@ -4,7 +4,7 @@
 // to a radio of another band after a question, the second sends the tuning
 // block with a write and frees the tuning sliders. The permissions stay until
 // the service buttons on the toolbar switch them off.
-#include <QSlider>
+#include "winsupport/VbSlider.h"
 #include <algorithm>
 #include <cmath>
 
@@ -63,7 +63,7 @@ void Form3::ServiceLabel_Click(ServiceUnlockGroup& group, int member, bool& perm
 void Form3::ShowServicePermission(bool tuning) {
     context_.main.ShowToolbarButton(tuning ? kTuningWriteButton : kForceWriteButton);
     if (!tuning || context_.forms.form4 == nullptr) return;
-    for (QSlider* slider : context_.forms.form4->Slider1)
+    for (VbSlider* slider : context_.forms.form4->Slider1)
         if (slider != nullptr) slider->setEnabled(true);
 }
 

@@ -1,27 +1,47 @@
 #pragma once
-// The factory power tuning: the power grades on sliders, for service use.
+// The factory power tuning: the six transmitter power grades (0..255), for
+// high and for low output power, one per band section, on three sliders under
+// a tab per power level. The sliders move only after the service unlock of the
+// optional features; the grades themselves live in the run's state, where the
+// codec reads and writes them.
 
 #include <array>
 
 #include "forms/FormContext.h"
 #include "forms/MdiChildForm.h"
 
-class QSlider;
-
 namespace qav {
+
+class VbFrame;
+class VbLabel;
+class VbSlider;
+class VbTabStrip;
 
 class Form4 : public MdiChildForm {
     Q_OBJECT
-public:
+  public:
     explicit Form4(FormContext& context, QWidget* parent = nullptr);
 
-    void TabStrip1_Click();  // shows the grades of the selected tab
+    // Shows the grades of the selected tab on the sliders and captions the
+    // sections for it and the language.
+    void TabStrip1_Click();
+    // A moved slider stores its value in the grade it shows.
+    void Slider1_Change(int index);
+    void Slider1_Scroll(int index);
 
-    // The grades of the high, middle and low band section (0..255); they can
-    // be moved only after the tuning group of the service unlock.
-    std::array<QSlider*, 3> Slider1{};
+    VbTabStrip* TabStrip1 = nullptr;     // tab 1 "hpGrade" high power, tab 2 "lpGrade" low power
+    std::array<VbFrame*, 3> Frame1{};    // band section: 0 high, 1 middle, 2 low
+    std::array<VbSlider*, 3> Slider1{};  // the grade of the section on the selected tab
+    std::array<VbLabel*, 3> Label1{};    // at the slider's low end
+    std::array<VbLabel*, 3> Label2{};    // at the slider's high end
+    std::array<VbLabel*, 3> Label3{};    // section caption and grade
 
-private:
+  private:
+    void Form_Load();
+    bool HighPowerTabSelected() const;
+    // The grade that slider `section` edits on the selected tab.
+    int& Grade(int section);
+
     FormContext& context_;
 };
 

@@ -23,7 +23,19 @@ struct CaptionRow {
     const char* english;
 };
 
+// One tab of a tab strip. A strip's tabs are rebuilt with every caption set:
+// the strip is emptied before its tab 1 is added, and tab 1 is then selected.
+struct TabCaptionRow {
+    const char* form;
+    const char* control;
+    int index;  // from 1, in the order the tabs are added
+    const char* key;
+    const char* simplified;
+    const char* english;
+};
+
 // The rows of the second model's program, form by form in the order they are applied.
 std::span<const CaptionRow> Qav750Captions();
+std::span<const TabCaptionRow> Qav750TabCaptions();
 
 }  // namespace qav

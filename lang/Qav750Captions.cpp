@@ -188,13 +188,22 @@ constexpr std::array kRows{
     CaptionRow{"Form3", "Frame1", T::Caption, 0, "VOX(声控发射)", "VOX"},
     CaptionRow{"Form3", "Frame2", T::Caption, 0, "功能设置", "Function Set"},
     CaptionRow{"Form3", "Frame3", T::Caption, 0, "全频频率", "VFO"},
+    // Factory power tuning; its tabs are rebuilt from kTabs below.
+    CaptionRow{"Form4", "", T::Caption, 0, "调试", "Debugging"},
     // About box.
     CaptionRow{"FrmAbout", "", T::Caption, 0, "帮助", "Help"},
     CaptionRow{"FrmAbout", "lblVersion", T::Caption, 0, "简体中文版 V1.00", "English edition V1.00"},
 };
 
+constexpr std::array kTabs{
+    TabCaptionRow{"Form4", "TabStrip1", 1, "hpGrade", "高功率等级", "High Power Grades"},
+    TabCaptionRow{"Form4", "TabStrip1", 2, "lpGrade", "低功率等级", "Low Power Grades"},
+};
+
 }  // namespace
 
 std::span<const CaptionRow> Qav750Captions() { return kRows; }
+
+std::span<const TabCaptionRow> Qav750TabCaptions() { return kTabs; }
 
 }  // namespace qav

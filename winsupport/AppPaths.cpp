@@ -15,9 +15,13 @@ QString UserConfigFolder(std::string_view programName) {
 QString AppPath() { return QCoreApplication::applicationDirPath(); }
 
 QString ShippedFile(std::string_view programName, const QString& fileName) {
-    const QString besideExe = AppPath() + '/' + fileName;
+    return ShippedFile(AppPath(), programName, fileName);
+}
+
+QString ShippedFile(const QString& programFolder, std::string_view programName, const QString& fileName) {
+    const QString besideExe = programFolder + '/' + fileName;
     if (QFileInfo::exists(besideExe)) return besideExe;
-    const QString installed = AppPath() + "/../share/" +
+    const QString installed = programFolder + "/../share/" +
                               QString::fromUtf8(programName.data(), qsizetype(programName.size())) +
                               '/' + fileName;
     if (QFileInfo::exists(installed)) return QDir::cleanPath(installed);

@@ -21,5 +21,7 @@ QString AppPath();
 // <prefix>/share/<program>/ beside an installed bin/ folder. Returns the first
 // existing candidate, or the path next to the executable when none exists.
 QString ShippedFile(std::string_view programName, const QString& fileName);
+// The same for a program whose folder is programFolder.
+QString ShippedFile(const QString& programFolder, std::string_view programName, const QString& fileName);
 
 }  // namespace qav

@@ -8,6 +8,7 @@
 #include "forms/Form4.h"
 #include "tests/support/ProgramFixture.h"
 #include "winsupport/VbLabel.h"
+#include "winsupport/VbSlider.h"
 
 namespace qav::test {
 namespace {
@@ -35,7 +36,7 @@ protected:
     bool ButtonShown(int n) { return Run().MainWindow().ToolbarButton(n)->isVisible(); }
     int SlidersEnabled() {
         int enabled = 0;
-        for (const QSlider* slider : Run().forms.form4->Slider1) enabled += slider->isEnabled() ? 1 : 0;
+        for (const VbSlider* slider : Run().forms.form4->Slider1) enabled += slider->isEnabled() ? 1 : 0;
         return enabled;
     }
 

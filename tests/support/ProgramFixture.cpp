@@ -21,6 +21,14 @@ ProgramRun& ProgramFixture::Run() {
         options.closeProgram = [this](const QString& name) { closedPrograms << name; };
         // Only the ports a test links exist; the machine's own serial devices stay out of it.
         options.portFolders = SerialPortMap::Folders{PortsFolder(), noDevices.path(), noDevices.path()};
+        options.fileChooser = [this](const FileDialogRequest& request) {
+            fileRequests << request;
+            if (chosenFiles.empty()) return QString();
+            const QString name = chosenFiles.front();
+            chosenFiles.pop_front();
+            return name;
+        };
+        options.programFolder = programFolder.path();
         run_ = std::make_unique<ProgramRun>(kQav750, options);
     }
     return *run_;

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <deque>
 #include <memory>
 
 #include "app/ProgramRun.h"
@@ -33,6 +35,11 @@ protected:
     QTemporaryDir noDevices;  // stands for the machine's device folders
     ScriptedAnswerer answerer;
     QStringList closedPrograms;  // names given to CloseProgram at shutdown
+    // The file dialogs: each one shown takes the next name (none left: the
+    // user cancels) and is recorded as it was asked for.
+    std::deque<QString> chosenFiles;
+    QList<FileDialogRequest> fileRequests;
+    QTemporaryDir programFolder;  // App.Path of the run: shipped files, where dialogs start
 
 private:
     QByteArray savedConfigHome_;

@@ -34,6 +34,13 @@ public:
     void MDIForm_Load();
     void ResetBandSelection();
 
+    // The channel part of a decode. SetNumOf: the channel tables from the
+    // channel records of ReadImage; a channel held empty leaves the grid.
+    // SetGrid: the band selector from BandCode, then every channel inside the
+    // band into the grid and every other one out of grid and tables.
+    void SetNumOf();
+    void SetGrid();
+
     // Band and port selection.
     void Combo1_Click();
     void Combo1_DropDown();

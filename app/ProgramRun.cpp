@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 
 #include "app/ApplyLanguageCaptions.h"
+#include "app/ImageBinding.h"
 #include "app/MDIForm1.h"
 #include "forms/Form1.h"
+#include "forms/Form5.h"
 #include "winsupport/FocusTracker.h"
 #include "winsupport/VbTextBox.h"
 #include "winsupport/AppPaths.h"
@@ -41,11 +43,11 @@ void ProgramRun::CommitOpenEdits() {
     // list choices, an in-cell edit) before anything is read from the forms.
     FocusTracker::CommitCurrent();
     if (forms.form1 != nullptr && forms.form1->Text1->isVisible()) forms.form1->Text1_LostFocus();
+    if (forms.form5 != nullptr && forms.form5->Text1->isVisible()) forms.form5->Text1_LostFocus();
 }
 
-// The decoder and the encoder are bound to the forms with the settings forms.
-void ProgramRun::DecodeImage() {}
-bool ProgramRun::EncodeImage() { return true; }
+void ProgramRun::DecodeImage() { ImageBinding(*this).DecodeImage(); }
+bool ProgramRun::EncodeImage() { return ImageBinding(*this).EncodeImage(); }
 
 QString ProgramRun::UserFolder() const { return UserConfigFolder(state.profile.programName); }
 

@@ -10,7 +10,6 @@
 #include "app/ProgramRun.h"
 #include "forms/Form1.h"
 #include "forms/Form3.h"
-#include "forms/Form4.h"
 #include "winsupport/LangText.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbTextBox.h"
@@ -224,8 +223,6 @@ void RadioTransfer::FinishRead() {
     run_.msgbox.ShowMessage(LangText{"读频成功！", "Reading succeeds frequently!", "讀頻成功！"}.Pick(language),
                             MB_ICONINFORMATION, LangText{"提示", "Suggestion", "提示"}.Pick(language));
     run_.DecodeImage();
-    // The grades shown are those just read, not the ones before.
-    if (run_.forms.form4 != nullptr) run_.forms.form4->TabStrip1_Click();
 }
 
 void RadioTransfer::RunWriteState() {

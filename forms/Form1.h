@@ -35,6 +35,9 @@ public:
     void ClearNO(int channel);
     // ClearNO for every channel.
     void ClearGrid();
+    // Shows channel n (1-based) from the channel tables in columns 1 to 11;
+    // its name column is left alone.
+    void ShowChannel(int channel);
     // The editor's part of a new data set: the editor lists to their defaults,
     // then every channel emptied.
     void StartForm();

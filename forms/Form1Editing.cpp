@@ -206,6 +206,17 @@ void Form1::ClearNO(int channel) {
     Attempt([&] { context_.state.channels.ClearChannel(channel - 1); });
 }
 
+void Form1::ShowChannel(int channel) {
+    const ChannelTables& tables = context_.state.channels;
+    Attempt([&] {
+        for (int c = kColReceive; c <= kColTransmit; ++c)
+            Grid1->SetTextMatrix(channel, c, QString::fromStdString(tables.ChannelFreq(channel - 1, c - kColReceive)));
+        for (int c = kColReceiveTone; c <= kColLastOption; ++c)
+            Grid1->SetTextMatrix(channel, c,
+                                 QString::fromStdString(tables.ChannelOptionText(channel - 1, c - kColReceiveTone)));
+    });
+}
+
 void Form1::ClearGrid() {
     for (int channel = 1; channel <= context_.state.channels.channelCount(); ++channel) ClearNO(channel);
 }

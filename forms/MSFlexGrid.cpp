@@ -201,6 +201,16 @@ void MSFlexGrid::ApplyColumnWidth(int col) {
     setColumnWidth(col, twips >= 0 ? TwipsToPixels(twips) : TwipsToPixels(975));  // the control's default
 }
 
+int MSFlexGrid::RowHeight(int row) const {
+    if (row < FixedRows || row >= Rows()) return 0;
+    return PixelsToTwips(rowHeight(row - 1));
+}
+
+void MSFlexGrid::SetRowHeight(int row, int twips) {
+    if (row < FixedRows || row >= Rows()) return;
+    setRowHeight(row - 1, TwipsToPixels(std::max(0, twips)));
+}
+
 int MSFlexGrid::ColAlignment(int col) const { return col >= 0 && col < Cols() ? colAlignment_[col] : 0; }
 
 void MSFlexGrid::SetColAlignment(int col, int alignment) {

@@ -80,6 +80,9 @@ public:
     // Width in twips.
     int ColWidth(int col) const;
     void SetColWidth(int col, int twips);
+    // Height of a scrollable row (from 1) in twips.
+    int RowHeight(int row) const;
+    void SetRowHeight(int row, int twips);
     int ColAlignment(int col) const;
     void SetColAlignment(int col, int alignment);
     // The current cell's background as a Windows colour value (0x00BBGGRR);

@@ -24,8 +24,23 @@ void MdiChildForm::ShowForm() {
     }
     show();
     subWindow_->show();
+    KeepInsideArea();
     subWindow_->raise();
     if (QMdiArea* area = subWindow_->mdiArea()) area->setActiveSubWindow(subWindow_);
+}
+
+void MdiChildForm::KeepInsideArea() {
+    // The area places a window where it overlaps least, which can leave part of
+    // it beyond the area's edge; a window that fits is moved wholly inside.
+    const QMdiArea* area = subWindow_->mdiArea();
+    if (area == nullptr) return;
+    const QRect room = area->viewport()->rect();
+    QRect place = subWindow_->geometry();
+    if (place.right() > room.right()) place.moveRight(room.right());
+    if (place.bottom() > room.bottom()) place.moveBottom(room.bottom());
+    if (place.left() < room.left()) place.moveLeft(room.left());
+    if (place.top() < room.top()) place.moveTop(room.top());
+    subWindow_->move(place.topLeft());
 }
 
 void MdiChildForm::HideForm() {
@@ -52,7 +67,9 @@ void MdiChildForm::GrowToFitContents() {
     if (subWindow_ == nullptr || layout() == nullptr) return;
     const QSize now = size();
     const QSize needed = minimumSizeHint().expandedTo(now);
-    if (needed != now) subWindow_->resize(subWindow_->size() + (needed - now));
+    if (needed == now) return;
+    subWindow_->resize(subWindow_->size() + (needed - now));
+    if (subWindow_->isVisible()) KeepInsideArea();
 }
 
 void MdiChildForm::closeEvent(QCloseEvent* event) {

@@ -32,6 +32,7 @@ protected:
 
 private:
     void GrowToFitContents();
+    void KeepInsideArea();
 
     QMdiSubWindow* subWindow_ = nullptr;
 };

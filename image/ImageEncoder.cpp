@@ -311,11 +311,13 @@ std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTab
     enc.PaddedText(kAniStartCode, kAniCodeSize, form2.Text2, "Form2.Text2");
     enc.Fill(kAniFiller, kFmChannelBlock - kAniFiller, 0xFF);
 
-    // 13. FM channels: emptiness from the grid, value from the table.
+    // 13. FM channels: emptiness from the grid, value from the table. A
+    // channel typed into the grid but never taken with OK has no value in
+    // the table: it stays empty rather than keeping whatever the bytes held.
     for (int k = 0; k < kFmChannelCount; ++k) {
         const int at = kFmChannelBlock + k * kFmCodeSize;
         const auto i = static_cast<std::size_t>(k);
-        if (fields.form5.MSFGrid[i].empty()) {
+        if (fields.form5.MSFGrid[i].empty() || fm.FmChannelFreq[i].empty()) {
             enc.Put(at, std::array<std::uint8_t, 2>{0xFF, 0xFF});
         } else {
             enc.FmFrequency(at, fm.FmChannelFreq[i], Indexed("FmChannelFreq", k), k);

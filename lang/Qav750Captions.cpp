@@ -190,6 +190,18 @@ constexpr std::array kRows{
     CaptionRow{"Form3", "Frame3", T::Caption, 0, "全频频率", "VFO"},
     // Factory power tuning; its tabs are rebuilt from kTabs below.
     CaptionRow{"Form4", "", T::Caption, 0, "调试", "Debugging"},
+    // FM broadcast channels.
+    CaptionRow{"Form5", "", T::Caption, 0, "FM频道设置", "FM Channel Set"},
+    CaptionRow{"Form5", "Label1(3)", T::Caption, 0, "频率模式(频率):", "FrequencyMode(Frequency):"},
+    CaptionRow{"Form5", "Label1(0)", T::Caption, 0, "当前收音机工作频道:", "Present Channel:"},
+    CaptionRow{"Form5", "Label1(1)", T::Caption, 0, "显示模式:", "Reveal Mode:"},
+    CaptionRow{"Form5", "Label1(2)", T::Caption, 0, "收音机步进频率:", "FM Step Frequency:"},
+    CaptionRow{"Form5", "Combo1(1)", T::ListItem, 0, "频道", "Channel"},
+    CaptionRow{"Form5", "Combo1(1)", T::ListItem, 1, "频率", "Frequency"},
+    CaptionRow{"Form5", "MSFGrid", T::GridHeader, 0, "频道", "Channel"},
+    CaptionRow{"Form5", "MSFGrid", T::GridHeader, 1, "频率(MHz)", "Frequency(MHz)"},
+    CaptionRow{"Form5", "Command1", T::Caption, 0, "确定", "OK"},
+    CaptionRow{"Form5", "Command2", T::Caption, 0, "取消", "Cancel"},
     // About box.
     CaptionRow{"FrmAbout", "", T::Caption, 0, "帮助", "Help"},
     CaptionRow{"FrmAbout", "lblVersion", T::Caption, 0, "简体中文版 V1.00", "English edition V1.00"},

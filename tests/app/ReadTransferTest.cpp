@@ -48,6 +48,8 @@ TEST_F(ReadTransferTest, FullReadFillsTheImageAndReportsSuccess) {
             maximum = progress->ProgressBar1->maximum();
         }
     });
+    int bandCodeWhileTheSuccessIsShown = -1;
+    answerer.onBox = [&](const MessageRecord&) { bandCodeWhileTheSuccessIsShown = Run().state.BandCode; };
     Read();
     EXPECT_EQ(caption, QString("Reading……"));
     EXPECT_EQ(label, QString("Reading frequently, please wait a moment."));
@@ -61,7 +63,8 @@ TEST_F(ReadTransferTest, FullReadFillsTheImageAndReportsSuccess) {
     EXPECT_FALSE(Transfer().Reading);
     EXPECT_FALSE(Run().MainWindow().TimerW->isActive());
     EXPECT_EQ(Run().state.GradesFromRadio, 1);
-    EXPECT_EQ(Run().state.BandCode, 4);
+    EXPECT_EQ(bandCodeWhileTheSuccessIsShown, 4) << "the ident's band digit";
+    EXPECT_EQ(Run().state.BandCode, PatternMemory(1)[1814]) << "then the image's, by the decoder";
     EXPECT_EQ(Transfer().ProgressWindow(), nullptr);
 
     // Wake string, mode byte, the ack to the ident, then the 192 blocks in
@@ -145,9 +148,11 @@ TEST_F(ReadTransferTest, WrongIdentIsNeverRead) {
 TEST_F(ReadTransferTest, LetterBandDigitKeepsTheBandCode) {
     Run().state.BandCode = 3;
     radio.SetBandDigit('A');
+    int bandCodeWhileTheSuccessIsShown = -1;
+    answerer.onBox = [&](const MessageRecord&) { bandCodeWhileTheSuccessIsShown = Run().state.BandCode; };
     Read();
     EXPECT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
-    EXPECT_EQ(Run().state.BandCode, 3);
+    EXPECT_EQ(bandCodeWhileTheSuccessIsShown, 3);
 }
 
 TEST_F(ReadTransferTest, HangUpMidReadEndsWithTheCommunicationError) {

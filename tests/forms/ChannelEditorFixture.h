@@ -2,24 +2,18 @@
 // A started program run with the channel editor in front, and the user's
 // means on its grid: clicking a cell, pressing keys, typing into an editor.
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QTest>
 
-#include "forms/Form1.h"
-#include "forms/MSFlexGrid.h"
+#include "tests/forms/ChannelGridUser.h"
 #include "tests/support/ProgramFixture.h"
-#include "winsupport/VbComboBox.h"
-#include "winsupport/VbTextBox.h"
 
 namespace qav::test {
 
-class ChannelEditorFixture : public ProgramFixture {
+class ChannelEditorFixture : public ProgramFixture, public ChannelGridUser {
 protected:
     void SetUp() override {
         ProgramRun& run = Start();
-        form = run.forms.form1;
-        grid = form->Grid1;
+        AttachTo(run.forms.form1);
         QApplication::setActiveWindow(&run.MainWindow());
         grid->setFocus();
         answerer.boxes.clear();
@@ -27,53 +21,6 @@ protected:
 
     RunState& State() { return Run().state; }
     ChannelTables& Tables() { return State().channels; }
-
-    // The cell in the grid's viewport, brought into view.
-    QRect CellRect(int row, int col) {
-        const QModelIndex index = grid->model()->index(row - 1, col);
-        grid->scrollTo(index);
-        return grid->visualRect(index);
-    }
-    // The cell in picClient's coordinates, where the editors live.
-    QRect CellInPicClient(int row, int col) {
-        const QRect cell = CellRect(row, col);
-        return QRect(grid->viewport()->mapTo(form->picClient, cell.topLeft()), cell.size());
-    }
-
-    void ClickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(grid->viewport(), button, Qt::NoModifier, CellRect(row, col).center());
-    }
-
-    // Opens the cell's editor with a click and types text into it.
-    void TypeIntoCell(int row, int col, const QString& text) {
-        ClickCell(row, col);
-        QWidget* editor = QApplication::focusWidget();
-        ASSERT_TRUE(editor == form->Text1 || editor == form->Text2) << "no text editor opened";
-        static_cast<VbTextBox*>(editor)->selectAll();
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        QTest::keyClicks(editor, text);
-    }
-    // Types a text into a cell and commits it with Enter.
-    void EnterIntoCell(int row, int col, const QString& text) {
-        TypeIntoCell(row, col, text);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
-
-    // Opens the list editor of a cell with a click and takes an item with Enter in its open list.
-    void ChooseInCell(int row, int col, int item) {
-        ClickCell(row, col);
-        VbComboBox* list = col <= 4 ? form->Combo1 : form->Combo5(col);
-        ASSERT_TRUE(list->isVisible()) << "no list editor opened";
-        QAbstractItemView* view = list->view();
-        ASSERT_TRUE(view->isVisible()) << "the list did not open";
-        view->setCurrentIndex(view->model()->index(item, 0));
-        QTest::keyClick(view, Qt::Key_Return);
-    }
-
-    QString Cell(int row, int col) const { return grid->TextMatrix(row, col); }
-
-    Form1* form = nullptr;
-    MSFlexGrid* grid = nullptr;
 };
 
 }  // namespace qav::test

@@ -7,6 +7,7 @@
 #include "forms/Form3.h"
 #include "lang/CaptionCatalogue.h"
 #include "tests/forms/LayoutCheck.h"
+#include "tests/support/ListChoice.h"
 #include "tests/support/ProgramFixture.h"
 #include "winsupport/FocusTracker.h"
 #include "winsupport/VbCheckBox.h"
@@ -41,15 +42,6 @@ protected:
         EXPECT_EQ(form->Text20->Text(), QString("435.00000")) << "the middle of 400-470 MHz";
         EXPECT_EQ(form->Text21->Text(), QString("10.00000"));
         EXPECT_EQ(form->Text31->Text(), QString());
-    }
-
-    // Opens a list with a click, points at an item and takes it with Enter, as a user does.
-    static void ChooseInList(VbComboBox* list, int index) {
-        list->OpenList();
-        QAbstractItemView* view = list->view();
-        ASSERT_TRUE(view->isVisible());
-        view->setCurrentIndex(view->model()->index(index, 0));
-        QTest::keyClick(view, Qt::Key_Return);
     }
 
     Form3* form = nullptr;

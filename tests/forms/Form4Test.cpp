@@ -153,9 +153,13 @@ TEST_F(Form4Test, LanguageChangeRebuildsTheTabsAndReturnsToHighPower) {
 class Form4ReadTest : public RadioFixture {};
 
 TEST_F(Form4ReadTest, ReadShowsTheGradesAtOnce) {
+    // The radio's grades: high power high, middle and low section at 2035, 2032, 2036.
+    std::vector<std::uint8_t> memory(3072, 0xFF);
+    memory[2035] = 31;
+    memory[2032] = 32;
+    memory[2036] = 33;
+    radio.SetMemory(memory);
     StartWithRadio();
-    // The grades as a decoder leaves them, without the sliders being told.
-    Run().state.grades = PowerGradeValues{{31, 32, 33, 34, 35}, 36};
     Read();
     ASSERT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
     const auto& sliders = Run().forms.form4->Slider1;

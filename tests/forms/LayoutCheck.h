@@ -31,7 +31,10 @@ inline QStringList LayoutFaults(QWidget& form) {
         if (insideCombo || (!frame && !control)) continue;
         // Labels and buttons need their whole text; fields and frames their minimum.
         const bool whole = qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget);
-        const QSize needed = whole ? widget->sizeHint() : widget->minimumSizeHint();
+        QSize needed = whole ? widget->sizeHint() : widget->minimumSizeHint();
+        // A label that wraps its text is whole when its height holds the lines of its width.
+        if (const auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap())
+            needed = QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()));
         const QString name = widget->objectName();
         if (widget->width() < needed.width() || widget->height() < needed.height())
             faults << QStringLiteral("%1 is cut off: %2x%3 for %4x%5")

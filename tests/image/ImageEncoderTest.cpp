@@ -409,17 +409,17 @@ TEST(EncodeFaults, ToneTextsNotInTheTable) {
 TEST(EncodeFaults, FmTextsThatAreNoFmFrequency) {
     WorkingState s = DefaultState();
     s.fields.form5.MSFGrid[4] = "88.00";
-    s.fm.FmChannelFreq[4] = "";  // the grid says used, the table holds nothing
+    s.fm.FmChannelFreq[4] = "";  // typed into the grid, never taken with OK: stays empty
     s.fields.form5.MSFGrid[5] = "120.00";
     s.fm.FmChannelFreq[5] = "120.00";
     s.fm.FmFrequency = "75.5";
     MemoryImage image = StaleImage();
     const auto faults = Encode(s, image);
-    EXPECT_EQ(faults.size(), 3u) << Listed(faults);
-    EXPECT_TRUE(HasFault(faults, "FmChannelFreq(4)", EncodeProblem::NotAnFmFrequency));
+    EXPECT_EQ(faults.size(), 2u) << Listed(faults);
     EXPECT_TRUE(HasFault(faults, "FmChannelFreq(5)", EncodeProblem::NotAnFmFrequency));
     EXPECT_TRUE(HasFault(faults, "FmFrequency", EncodeProblem::NotAnFmFrequency));
-    EXPECT_EQ(Slice(image, kFmChannelBlock + 8, 4), std::vector<std::uint8_t>(4, kStale));
+    EXPECT_EQ(Slice(image, kFmChannelBlock + 8, 2), (std::vector<std::uint8_t>{0xFF, 0xFF}));
+    EXPECT_EQ(Slice(image, kFmChannelBlock + 10, 2), std::vector<std::uint8_t>(2, kStale));
 }
 
 TEST(EncodeFaults, CharactersThatDoNotFitOneByte) {

@@ -24,11 +24,16 @@ namespace qav {
 namespace {
 
 void SetCaption(QObject* control, const QString& text) {
-    if (auto* menu = qobject_cast<QMenu*>(control)) menu->setTitle(text);
-    else if (auto* action = qobject_cast<QAction*>(control)) action->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
-    else if (auto* frame = qobject_cast<QGroupBox*>(control)) frame->setTitle(text);
+    if (auto* menu = qobject_cast<QMenu*>(control))
+        menu->setTitle(text);
+    else if (auto* action = qobject_cast<QAction*>(control))
+        action->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+    else if (auto* frame = qobject_cast<QGroupBox*>(control))
+        frame->setTitle(text);
 }
 
 // The control of that name on the window itself. The main window holds the
@@ -47,23 +52,29 @@ void Apply(QWidget& window, const CaptionRow& row, const QString& text) {
     if (control == nullptr) return;
     switch (row.target) {
         case CaptionTarget::Caption:
-            if (control == &window) window.setWindowTitle(text);
-            else SetCaption(control, text);
+            if (control == &window)
+                window.setWindowTitle(text);
+            else
+                SetCaption(control, text);
             break;
         case CaptionTarget::ToolTip:
-            if (auto* bar = qobject_cast<QToolBar*>(control); bar && row.item >= 1 && row.item <= bar->actions().size())
+            if (auto* bar = qobject_cast<QToolBar*>(control);
+                bar && row.item >= 1 && row.item <= bar->actions().size())
                 bar->actions().at(row.item - 1)->setToolTip(text);
             break;
         case CaptionTarget::ListItem:
             if (auto* list = qobject_cast<VbComboBox*>(control)) list->SetList(row.item, text);
             break;
         case CaptionTarget::GridHeader:
-            QMetaObject::invokeMethod(control, "SetTextMatrix", Q_ARG(int, 0), Q_ARG(int, row.item), Q_ARG(QString, text));
+            QMetaObject::invokeMethod(control, "SetTextMatrix", Q_ARG(int, 0), Q_ARG(int, row.item),
+                                      Q_ARG(QString, text));
             break;
     }
 }
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // The first-digit delay of the DTMF form: item n is n x 200 ms, n = 0..9,
 // written by number so that a shorter list grows to ten items.
@@ -104,8 +115,8 @@ void ApplyCaptionsTo(QWidget& window, int language) {
 
 void ApplyLanguageCaptions(ProgramRun& run) {
     const int language = run.state.Language;
-    QWidget* windows[] = {&run.MainWindow(), run.forms.form1, run.forms.form2, run.forms.form3, run.forms.form4,
-                          run.forms.form5};
+    QWidget* windows[] = {&run.MainWindow(), run.forms.form1, run.forms.form2,
+                          run.forms.form3,   run.forms.form4, run.forms.form5};
     const bool stored = language == 0 || language == 1;  // Traditional is converted, not stored
     for (QWidget* window : windows) {
         if (window == nullptr) continue;

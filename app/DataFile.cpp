@@ -30,27 +30,21 @@ QByteArray DataFile::Compose(const MemoryImage& image) const {
 
 DataFile::LoadResult DataFile::Load(const QString& path, MemoryImage& image) const {
     const QFileInfo info(path);
-    if (!info.exists())
-        return LoadResult::Missing;
+    if (!info.exists()) return LoadResult::Missing;
     // Only a regular file: a folder gives nothing and a device or a pipe could block.
-    if (!info.isFile())
-        return LoadResult::NotReadable;
+    if (!info.isFile()) return LoadResult::NotReadable;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return LoadResult::NotReadable;
+    if (!file.open(QIODevice::ReadOnly)) return LoadResult::NotReadable;
     const QByteArray contents = file.read(profile_.dataFileSize);
-    if (file.error() != QFileDevice::NoError)
-        return LoadResult::NotReadable;
+    if (file.error() != QFileDevice::NoError) return LoadResult::NotReadable;
 
     const QByteArray ident(profile_.fileIdent.data(), qsizetype(profile_.fileIdent.size()));
-    if (!contents.startsWith(ident))
-        return LoadResult::WrongType;
-    if (contents.size() < profile_.dataFileSize)
-        return LoadResult::Incomplete;
+    if (!contents.startsWith(ident)) return LoadResult::WrongType;
+    if (contents.size() < profile_.dataFileSize) return LoadResult::Incomplete;
 
     const QByteArray stored = contents.mid(kHeaderSize);
-    image.Assign(std::span(reinterpret_cast<const std::uint8_t*>(stored.constData()),
-                           std::size_t(stored.size())));
+    image.Assign(
+        std::span(reinterpret_cast<const std::uint8_t*>(stored.constData()), std::size_t(stored.size())));
     return LoadResult::Loaded;
 }
 
@@ -61,10 +55,8 @@ bool DataFile::Save(const QString& path, const MemoryImage& image) const {
     // target only when all of it was written; an uncommitted one is removed.
     // Unbuffered, so that a short write (a full disk) shows in what write
     // returns: a buffer flushed by the commit would let it pass unnoticed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(contents) != contents.size())
-        return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (file.write(contents) != contents.size()) return false;
     return file.commit();
 }
 

@@ -45,11 +45,11 @@ QString DataFileCommands::ChooseDataFile(FileDialogRequest::Mode mode) {
     return CommonDialog1.FileName;
 }
 
-void DataFileCommands::ReportFileError(const char* simplified, const char* english,
-                                       const char* traditional, const QString& path) {
+void DataFileCommands::ReportFileError(const char* simplified, const char* english, const char* traditional,
+                                       const QString& path) {
     const int language = run_.state.Language;
-    const QString text = LangText{simplified, english, traditional}.Pick(language) +
-                         QStringLiteral("\r\n") + QDir::toNativeSeparators(path);
+    const QString text = LangText{simplified, english, traditional}.Pick(language) + QStringLiteral("\r\n") +
+                         QDir::toNativeSeparators(path);
     run_.msgbox.ShowMessage(text, MB_ICONERROR, kErrorTitle.Pick(language));
 }
 
@@ -60,8 +60,7 @@ bool DataFileCommands::LoadDataFile(const QString& path) {
         case DataFile::LoadResult::WrongType: {
             const int language = run_.state.Language;
             run_.msgbox.ShowMessage(
-                LangText{"文件类型不正确！", "File type is incorrect!", "檔案類型不正確！"}.Pick(
-                    language),
+                LangText{"文件类型不正确！", "File type is incorrect!", "檔案類型不正確！"}.Pick(language),
                 MB_ICONERROR, kErrorTitle.Pick(language));
             return false;
         }
@@ -79,27 +78,22 @@ bool DataFileCommands::LoadDataFile(const QString& path) {
     }
     codec_.DecodeImage();
     // The grades shown are those just decoded, not the ones before.
-    if (run_.forms.form4 != nullptr)
-        run_.forms.form4->TabStrip1_Click();
+    if (run_.forms.form4 != nullptr) run_.forms.form4->TabStrip1_Click();
     return true;
 }
 
 void DataFileCommands::MNOpen_Click() {
     run_.state.band.BandChangeByProgram = true;  // the band the decoder selects asks nothing
     const QString path = ChooseDataFile(FileDialogRequest::Mode::Open);
-    if (path.isEmpty())
-        return;
-    if (LoadDataFile(path))
-        run_.forms.form1->ShowForm();
+    if (path.isEmpty()) return;
+    if (LoadDataFile(path)) run_.forms.form1->ShowForm();
 }
 
 void DataFileCommands::MNSave_Click() {
     const QString path = ChooseDataFile(FileDialogRequest::Mode::Save);
-    if (path.isEmpty())
-        return;
+    if (path.isEmpty()) return;
     run_.CommitOpenEdits();
-    if (!codec_.EncodeImage())
-        return;  // the encoder has said what it could not take
+    if (!codec_.EncodeImage()) return;  // the encoder has said what it could not take
     if (!DataFile(run_.state.profile).Save(path, run_.state.WriteImage))
         ReportFileError("文件保存失败！", "The file could not be saved!", "檔案儲存失敗！", path);
 }
@@ -109,8 +103,7 @@ void DataFileCommands::MNNew_Click() {
     const LangText title{"注意", "Attention", "注意"};
     const LangText text{"未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?",
                         "未儲存的數據將會丟失，確定嗎？"};
-    if (run_.msgbox.ShowMessage(text.Pick(language), ConfirmStyle, title.Pick(language)) != IDOK)
-        return;
+    if (run_.msgbox.ShowMessage(text.Pick(language), ConfirmStyle, title.Pick(language)) != IDOK) return;
     // The tuning grades, the FM channels and both images stay as they are.
     main_.ResetBandSelection();
     run_.forms.form1->StartForm();
@@ -126,10 +119,8 @@ QString DataFileCommands::DefaultDataPath() const {
 QString DataFileCommands::FactoryDataPath() const {
     // A program started from a terminal has the user's folder as its current
     // one, which seldom holds the factory data: the shipped file stands in.
-    const QString inCurrentFolder =
-        QDir::current().filePath(Text(run_.state.profile.defaultDataFile));
-    if (QFileInfo(inCurrentFolder).isFile())
-        return inCurrentFolder;
+    const QString inCurrentFolder = QDir::current().filePath(Text(run_.state.profile.defaultDataFile));
+    if (QFileInfo(inCurrentFolder).isFile()) return inCurrentFolder;
     return DefaultDataPath();
 }
 

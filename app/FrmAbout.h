@@ -12,7 +12,7 @@ struct RunState;
 
 class FrmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     FrmAbout(const RunState& state, QWidget* iconSource, QWidget* parent = nullptr);
 
     QLabel* lblTitle = nullptr;
@@ -20,7 +20,7 @@ public:
     QLabel* lblCopyR = nullptr;
     QLabel* Image1 = nullptr;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;  // Form_Click
 };
 

@@ -32,8 +32,10 @@ void FrmWriting::Unload() {
 }
 
 void FrmWriting::closeEvent(QCloseEvent* event) {
-    if (unloading_) event->accept();
-    else event->ignore();
+    if (unloading_)
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace qav

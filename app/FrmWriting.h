@@ -12,7 +12,7 @@ namespace qav {
 
 class FrmWriting : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit FrmWriting(QWidget* parent = nullptr);
 
     // Ends the modal show; nothing happens when it is not shown.
@@ -21,11 +21,11 @@ public:
     QProgressBar* ProgressBar1 = nullptr;
     QLabel* Label1 = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override {}  // Escape does not end a transfer
 
-private:
+  private:
     bool unloading_ = false;
 };
 

@@ -100,8 +100,7 @@ struct SetControl {
         list->SetListIndex(index);
     }
     void operator()(const char*, std::optional<int> index, VbComboBox* list, const QWidget*) const {
-        if (index)
-            list->SetListIndex(*index);
+        if (index) list->SetListIndex(*index);
     }
     void operator()(const char*, const std::string& text, VbComboBox* list, const QWidget*) const {
         list->SetText(Text(text));
@@ -112,8 +111,7 @@ struct SetControl {
     void operator()(const char*, int value, VbCheckBox* check, const QWidget*) const {
         check->SetValue(value);
     }
-    void operator()(const char*, const FmGridColumn& cells, MSFlexGrid* grid,
-                    const QWidget*) const {
+    void operator()(const char*, const FmGridColumn& cells, MSFlexGrid* grid, const QWidget*) const {
         for (int k = 1; k <= kFmChannelCount; ++k)
             grid->SetTextMatrix(k, Form5::kColFrequency, Text(cells[std::size_t(k - 1)]));
     }
@@ -125,8 +123,7 @@ struct ReadControl {
     void operator()(const char*, int& index, VbComboBox* list, const QWidget*) const {
         index = list->ListIndex();
     }
-    void operator()(const char*, std::optional<int>& index, VbComboBox* list,
-                    const QWidget*) const {
+    void operator()(const char*, std::optional<int>& index, VbComboBox* list, const QWidget*) const {
         index = list->ListIndex();
     }
     void operator()(const char*, std::string& text, VbComboBox* list, const QWidget*) const {
@@ -148,8 +145,7 @@ struct ReadControl {
 struct FindCaption {
     template <typename Field, typename Control>
     void operator()(const char* name, Field&, Control*, const QWidget* caption) {
-        if (wanted == name)
-            found = caption;
+        if (wanted == name) found = caption;
     }
     std::string wanted;
     const QWidget* found = nullptr;
@@ -181,8 +177,7 @@ std::pair<std::string, std::vector<int>> SplitField(const std::string& field) {
     const std::size_t open = field.find('(');
     std::vector<int> numbers;
     if (open != std::string::npos) {
-        const QStringList parts =
-            Text(field.substr(open + 1)).remove(u')').split(u',', Qt::SkipEmptyParts);
+        const QStringList parts = Text(field.substr(open + 1)).remove(u')').split(u',', Qt::SkipEmptyParts);
         for (const QString& part : parts) numbers.push_back(part.trimmed().toInt());
     }
     return {field.substr(0, open), numbers};
@@ -268,8 +263,8 @@ QString ImageBinding::FieldCaption(const EncodeFault& fault) const {
         else if (name != "ChannelName")
             column = Form1::kColReceiveTone + number(1);
         const QString header = forms.form1->Grid1->TextMatrix(0, column);
-        return InWindow(forms.form1, kChannelWord.Pick(language) +
-                                         QStringLiteral(" %1 ").arg(number(0) + 1) + header);
+        return InWindow(forms.form1,
+                        kChannelWord.Pick(language) + QStringLiteral(" %1 ").arg(number(0) + 1) + header);
     }
     if (name == "FmChannelFreq") {
         const QString header = forms.form5->MSFGrid->TextMatrix(0, Form5::kColChannel);
@@ -278,19 +273,15 @@ QString ImageBinding::FieldCaption(const EncodeFault& fault) const {
     const std::pair<const char*, int> fmValues[] = {
         {"FmChannelNo", 0}, {"FmDisplayMode", 1}, {"FmStep", 2}, {"FmFrequency", 3}};
     for (const auto& [value, label] : fmValues)
-        if (name == value)
-            return InWindow(forms.form5, CaptionText(forms.form5->Label1[std::size_t(label)]));
-    if (name == "PowerGrades" || name == "LowPowerLowGrade")
-        return forms.form4->windowTitle();
-    if (name == "MDIForm1.Combo1")
-        return CaptionText(run_.MainWindow().Label1);
+        if (name == value) return InWindow(forms.form5, CaptionText(forms.form5->Label1[std::size_t(label)]));
+    if (name == "PowerGrades" || name == "LowPowerLowGrade") return forms.form4->windowTitle();
+    if (name == "MDIForm1.Combo1") return CaptionText(run_.MainWindow().Label1);
 
     ImageFields fields;
     FindCaption find{name, nullptr};
     SettingsControls(forms, fields, find);
     OtherControls(forms, fields, find);
-    if (find.found == nullptr)
-        return Text(fault.field);
+    if (find.found == nullptr) return Text(fault.field);
     return InWindow(find.found, CaptionText(find.found));
 }
 
@@ -299,8 +290,7 @@ void ImageBinding::ShowRefusal(const std::vector<EncodeFault>& faults) const {
     QStringList names;
     for (const EncodeFault& fault : faults) {
         const QString caption = FieldCaption(fault);
-        if (!names.contains(caption))
-            names << caption;
+        if (!names.contains(caption)) names << caption;
     }
     if (names.size() > kMostNamed) {
         names = names.mid(0, kMostNamed);
@@ -313,9 +303,8 @@ void ImageBinding::ShowRefusal(const std::vector<EncodeFault>& faults) const {
         "The following data are invalid and can't be written, please correct them and try again:",
         "以下數據無效，不能寫入，請更正後再試："};
     const LangText title{"错误", "Mistake", "錯誤"};
-    run_.msgbox.ShowMessage(
-        text.Pick(language) + QStringLiteral("\r\n") + names.join(QStringLiteral("\r\n")),
-        MB_ICONEXCLAMATION, title.Pick(language));
+    run_.msgbox.ShowMessage(text.Pick(language) + QStringLiteral("\r\n") + names.join(QStringLiteral("\r\n")),
+                            MB_ICONEXCLAMATION, title.Pick(language));
 }
 
 }  // namespace qav

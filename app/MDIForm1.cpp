@@ -30,9 +30,13 @@
 namespace qav {
 namespace {
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
-QString ParameterPath(const ProgramRun& run) { return run.UserFolder() + QStringLiteral("/parameter"); }
+QString ParameterPath(const ProgramRun& run) {
+    return run.UserFolder() + QStringLiteral("/parameter");
+}
 
 }  // namespace
 
@@ -72,8 +76,9 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
     dataFiles_ = std::make_unique<DataFileCommands>(run, *this, DataFileCommands::CodecOf(run));
     serviceSwitches_ = std::make_unique<ServiceSwitches>(run, *this);
 
-    bandComboProc_ = win::RegisterWindowProc(
-        [this](win::HWND h, win::UINT m, win::WPARAM w, win::LPARAM l) { return BandComboWndProc(h, m, w, l); });
+    bandComboProc_ = win::RegisterWindowProc([this](win::HWND h, win::UINT m, win::WPARAM w, win::LPARAM l) {
+        return BandComboWndProc(h, m, w, l);
+    });
     resize(1100, 760);
 }
 
@@ -93,14 +98,10 @@ void MDIForm1::BuildToolbar() {
         QStyle::StandardPixmap icon;
     };
     const Button buttons[] = {
-        {"TNew", QStyle::SP_FileIcon},
-        {"TOpen", QStyle::SP_DialogOpenButton},
-        {"TSave", QStyle::SP_DialogSaveButton},
-        {nullptr, QStyle::SP_CustomBase},
-        {"TRead", QStyle::SP_ArrowDown},
-        {"TWrite", QStyle::SP_ArrowUp},
-        {"TAnMa", QStyle::SP_MessageBoxWarning},
-        {"TDebug", QStyle::SP_ComputerIcon},
+        {"TNew", QStyle::SP_FileIcon},           {"TOpen", QStyle::SP_DialogOpenButton},
+        {"TSave", QStyle::SP_DialogSaveButton},  {nullptr, QStyle::SP_CustomBase},
+        {"TRead", QStyle::SP_ArrowDown},         {"TWrite", QStyle::SP_ArrowUp},
+        {"TAnMa", QStyle::SP_MessageBoxWarning}, {"TDebug", QStyle::SP_ComputerIcon},
         {"TFMMa", QStyle::SP_MediaVolume},
     };
     for (const Button& b : buttons) {
@@ -134,7 +135,8 @@ void MDIForm1::BuildCoolBar() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Combo1 = new VbComboBox(frame);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    for (const char* band : {"136-174MHz", "350-390MHz", "400-470MHz"}) Combo1->AddItem(QString::fromLatin1(band));
+    for (const char* band : {"136-174MHz", "350-390MHz", "400-470MHz"})
+        Combo1->AddItem(QString::fromLatin1(band));
     Combo1->setMinimumContentsLength(10);
     ComboCom = new VbComboBox(frame);
     ComboCom->setObjectName(QStringLiteral("ComboCom"));
@@ -178,7 +180,8 @@ void MDIForm1::MDIForm_Load() {
 
     for (int port = 1; port <= 16; ++port) ComboCom->AddItem(QString::number(port));
     // A byte the list cannot take leaves no port selected.
-    if (const auto stored = ParameterFile(ParameterPath(run_)).ReadPortIndex()) ComboCom->SetListIndex(*stored);
+    if (const auto stored = ParameterFile(ParameterPath(run_)).ReadPortIndex())
+        ComboCom->SetListIndex(*stored);
     UpdatePortStatus();
 
     FillToneTable(run_.state.toneTable);
@@ -205,7 +208,8 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
 bool MDIForm1::MDIForm_QueryUnload() {
     const LangText title{"注意", "Be careful", "注意"};
     const LangText first{"确定退出本程序？", "Confirm that withdraws from a procedure?", "確定退出本程式？"};
-    const LangText second{"未保存的更改将全部丢失！", "Lose all in change not kept!", "未儲存的更改將全部丟失！"};
+    const LangText second{"未保存的更改将全部丢失！", "Lose all in change not kept!",
+                          "未儲存的更改將全部丟失！"};
     const int language = run_.state.Language;
     const QString text = first.Pick(language) + QStringLiteral("\r\n") + second.Pick(language);
     return run_.msgbox.ShowMessage(text, ConfirmStyle, title.Pick(language)) == IDOK;
@@ -226,7 +230,9 @@ void MDIForm1::MDIForm_Unload() {
     run_.options.closeProgram(Text(run_.state.profile.programName));
 }
 
-void MDIForm1::SetFmMenuEnabled(bool enabled) { MNFMset->setEnabled(enabled); }
+void MDIForm1::SetFmMenuEnabled(bool enabled) {
+    MNFMset->setEnabled(enabled);
+}
 
 void MDIForm1::ShowToolbarButton(int n) {
     if (QAction* button = ToolbarButton(n)) button->setVisible(true);

@@ -27,7 +27,7 @@ class VbLabel;
 
 class MDIForm1 : public QMainWindow, public MainWindowLink {
     Q_OBJECT
-public:
+  public:
     explicit MDIForm1(ProgramRun& run);
     ~MDIForm1() override;
 
@@ -81,12 +81,12 @@ public:
     VbComboBox* ComboCom = nullptr;       // serial port selector, shown only while choosing
     VbCommandButton* Command1 = nullptr;  // load the default data
     QToolBar* Toolbar1 = nullptr;
-    QToolBar* CoolBar1 = nullptr;         // holds the band frame
+    QToolBar* CoolBar1 = nullptr;  // holds the band frame
     QMdiArea* MdiArea = nullptr;
-    QLabel* StatusPanel1 = nullptr;       // "COM: " and the port
-    QLabel* StatusPanel2 = nullptr;       // the device the port number stands for
+    QLabel* StatusPanel1 = nullptr;  // "COM: " and the port
+    QLabel* StatusPanel2 = nullptr;  // the device the port number stands for
     MSComm* MSComm1 = nullptr;
-    QTimer* TimerW = nullptr;             // the transfer's reply watchdog, 50 ms
+    QTimer* TimerW = nullptr;  // the transfer's reply watchdog, 50 ms
     RadioTransfer& Transfer() { return *transfer_; }
 
     QMenu* MNFile = nullptr;
@@ -114,17 +114,18 @@ public:
     QAction* MNF1 = nullptr;
     QAction* MNAbout = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildToolbar();
     void BuildCoolBar();
     void UpdatePortStatus();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
-    win::LRESULT BandComboWndProc(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
+    win::LRESULT BandComboWndProc(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                  win::LPARAM lParam);
 
     ProgramRun& run_;
     std::unique_ptr<RadioTransfer> transfer_;

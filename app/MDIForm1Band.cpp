@@ -1,4 +1,7 @@
 // Band and serial-port selection of the main window.
+#include <QLabel>
+#include <QLocale>
+
 #include "app/MDIForm1.h"
 #include "app/MSComm.h"
 #include "app/ProgramRun.h"
@@ -7,9 +10,6 @@
 #include "winsupport/LangText.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbTextBox.h"
-
-#include <QLabel>
-#include <QLocale>
 
 namespace qav {
 namespace {
@@ -81,7 +81,9 @@ void MDIForm1::ComboCom_Click() {
     UpdatePortStatus();
 }
 
-void MDIForm1::ComboCom_LostFocus() { ComboCom->hide(); }
+void MDIForm1::ComboCom_LostFocus() {
+    ComboCom->hide();
+}
 
 void MDIForm1::UpdatePortStatus() {
     StatusPanel1->setText(QStringLiteral("COM: ") + ComboCom->Text());

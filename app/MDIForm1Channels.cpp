@@ -13,8 +13,7 @@ void MDIForm1::SetNumOf() {
     ChannelTables& tables = run_.state.channels;
     qav::SetNumOf(run_.state.ReadImage, ImageBinding::ContextOf(run_), tables);
     for (int k = 1; k <= tables.channelCount(); ++k)
-        if (tables.ChannelFreq(k - 1, 0).empty())
-            run_.forms.form1->ClearNO(k);
+        if (tables.ChannelFreq(k - 1, 0).empty()) run_.forms.form1->ClearNO(k);
 }
 
 void MDIForm1::SetGrid() {

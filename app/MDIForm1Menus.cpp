@@ -52,17 +52,24 @@ void MDIForm1::BuildMenus() {
     MNQuit = item(MNFile, "MNQuit", "退出(&Q)", QKeySequence(), &MDIForm1::MNQuit_Click);
 
     MNEdit = AddMenu(bar, "MNEdit", "编辑(&E)");
-    MNModel = item(MNEdit, "MNModel", "信道编辑(&M)", QKeySequence(Qt::CTRL | Qt::Key_M), &MDIForm1::MNModel_Click);
-    MNDTMF = item(MNEdit, "MNDTMF", "DTMF信令(&D)", QKeySequence(Qt::CTRL | Qt::Key_D), &MDIForm1::MNDTMF_Click);
-    MNOption = item(MNEdit, "MNOption", "可选功能(&P)", QKeySequence(Qt::CTRL | Qt::Key_P), &MDIForm1::MNOption_Click);
-    MNDebug = item(MNEdit, "MNDebug", "调试信息(&B)", QKeySequence(Qt::CTRL | Qt::Key_B), &MDIForm1::MNDebug_Click);
-    MNFMset = item(MNEdit, "MNFMset", "收音机频道设置", QKeySequence(Qt::CTRL | Qt::Key_F), &MDIForm1::MNFMset_Click);
+    MNModel =
+        item(MNEdit, "MNModel", "信道编辑(&M)", QKeySequence(Qt::CTRL | Qt::Key_M), &MDIForm1::MNModel_Click);
+    MNDTMF =
+        item(MNEdit, "MNDTMF", "DTMF信令(&D)", QKeySequence(Qt::CTRL | Qt::Key_D), &MDIForm1::MNDTMF_Click);
+    MNOption = item(MNEdit, "MNOption", "可选功能(&P)", QKeySequence(Qt::CTRL | Qt::Key_P),
+                    &MDIForm1::MNOption_Click);
+    MNDebug =
+        item(MNEdit, "MNDebug", "调试信息(&B)", QKeySequence(Qt::CTRL | Qt::Key_B), &MDIForm1::MNDebug_Click);
+    MNFMset = item(MNEdit, "MNFMset", "收音机频道设置", QKeySequence(Qt::CTRL | Qt::Key_F),
+                   &MDIForm1::MNFMset_Click);
     MNFMset->setEnabled(false);  // follows the FM function of the optional features
     MNReset = item(MNEdit, "MNReset", "恢复出厂设置", QKeySequence(), &MDIForm1::MNReset_Click);
 
     MNProgram = AddMenu(bar, "MNProgram", "编程(&G)");
-    MNRead = item(MNProgram, "MNRead", "读频(&R)", QKeySequence(Qt::CTRL | Qt::Key_R), &MDIForm1::MNRead_Click);
-    MNWrite = item(MNProgram, "MNWrite", "写频(&W)", QKeySequence(Qt::CTRL | Qt::Key_W), &MDIForm1::MNWrite_Click);
+    MNRead =
+        item(MNProgram, "MNRead", "读频(&R)", QKeySequence(Qt::CTRL | Qt::Key_R), &MDIForm1::MNRead_Click);
+    MNWrite =
+        item(MNProgram, "MNWrite", "写频(&W)", QKeySequence(Qt::CTRL | Qt::Key_W), &MDIForm1::MNWrite_Click);
 
     MNCommPort = bar->addAction(QStringLiteral("通信端口(&C)"));
     MNCommPort->setObjectName(QStringLiteral("MNCommPort"));
@@ -75,19 +82,36 @@ void MDIForm1::BuildMenus() {
 
     MNHelp = AddMenu(bar, "MNHelp", "帮助(&H)");
     MNF1 = item(MNHelp, "MNF1", "帮助主题(F1)", QKeySequence(Qt::Key_F1), &MDIForm1::MNF1_Click);
-    MNAbout = item(MNHelp, "MNAbout", "帮助(&H)", QKeySequence(Qt::CTRL | Qt::Key_A), &MDIForm1::MNAbout_Click);
+    MNAbout =
+        item(MNHelp, "MNAbout", "帮助(&H)", QKeySequence(Qt::CTRL | Qt::Key_A), &MDIForm1::MNAbout_Click);
 }
 
-void MDIForm1::MNQuit_Click() { close(); }
+void MDIForm1::MNQuit_Click() {
+    close();
+}
 
-void MDIForm1::MNRead_Click() { transfer_->MNRead_Click(); }
-void MDIForm1::MNWrite_Click() { transfer_->MNWrite_Click(); }
+void MDIForm1::MNRead_Click() {
+    transfer_->MNRead_Click();
+}
+void MDIForm1::MNWrite_Click() {
+    transfer_->MNWrite_Click();
+}
 
-void MDIForm1::MNModel_Click() { run_.forms.form1->ShowForm(); }
-void MDIForm1::MNDTMF_Click() { run_.forms.form2->ShowForm(); }
-void MDIForm1::MNOption_Click() { run_.forms.form3->ShowForm(); }
-void MDIForm1::MNDebug_Click() { run_.forms.form4->ShowForm(); }
-void MDIForm1::MNFMset_Click() { run_.forms.form5->ShowForm(); }
+void MDIForm1::MNModel_Click() {
+    run_.forms.form1->ShowForm();
+}
+void MDIForm1::MNDTMF_Click() {
+    run_.forms.form2->ShowForm();
+}
+void MDIForm1::MNOption_Click() {
+    run_.forms.form3->ShowForm();
+}
+void MDIForm1::MNDebug_Click() {
+    run_.forms.form4->ShowForm();
+}
+void MDIForm1::MNFMset_Click() {
+    run_.forms.form5->ShowForm();
+}
 
 void MDIForm1::MNCommPort_Click() {
     ComboCom->show();
@@ -122,21 +146,39 @@ void MDIForm1::MNAbout_Click() {
 }
 
 void MDIForm1::Toolbar1_ButtonClick(const QString& key) {
-    if (key == QLatin1String("TNew")) MNNew_Click();
-    else if (key == QLatin1String("TOpen")) MNOpen_Click();
-    else if (key == QLatin1String("TSave")) MNSave_Click();
-    else if (key == QLatin1String("TWrite")) MNWrite_Click();
-    else if (key == QLatin1String("TRead")) MNRead_Click();
-    else if (key == QLatin1String("TAnMa")) serviceSwitches_->TAnMa_Click();
-    else if (key == QLatin1String("TDebug")) serviceSwitches_->TDebug_Click();
-    else if (key == QLatin1String("TFMMa")) serviceSwitches_->TFMMa_Click();
+    if (key == QLatin1String("TNew"))
+        MNNew_Click();
+    else if (key == QLatin1String("TOpen"))
+        MNOpen_Click();
+    else if (key == QLatin1String("TSave"))
+        MNSave_Click();
+    else if (key == QLatin1String("TWrite"))
+        MNWrite_Click();
+    else if (key == QLatin1String("TRead"))
+        MNRead_Click();
+    else if (key == QLatin1String("TAnMa"))
+        serviceSwitches_->TAnMa_Click();
+    else if (key == QLatin1String("TDebug"))
+        serviceSwitches_->TDebug_Click();
+    else if (key == QLatin1String("TFMMa"))
+        serviceSwitches_->TFMMa_Click();
 }
 
-void MDIForm1::MNNew_Click() { dataFiles_->MNNew_Click(); }
-void MDIForm1::MNOpen_Click() { dataFiles_->MNOpen_Click(); }
-void MDIForm1::MNSave_Click() { dataFiles_->MNSave_Click(); }
-void MDIForm1::MNReset_Click() { dataFiles_->MNReset_Click(); }
-void MDIForm1::Command1_Click() { dataFiles_->Command1_Click(); }
+void MDIForm1::MNNew_Click() {
+    dataFiles_->MNNew_Click();
+}
+void MDIForm1::MNOpen_Click() {
+    dataFiles_->MNOpen_Click();
+}
+void MDIForm1::MNSave_Click() {
+    dataFiles_->MNSave_Click();
+}
+void MDIForm1::MNReset_Click() {
+    dataFiles_->MNReset_Click();
+}
+void MDIForm1::Command1_Click() {
+    dataFiles_->Command1_Click();
+}
 
 // Commands that come with the print-out and the Traditional captions.
 void MDIForm1::MNPrint_Click() {}

@@ -40,8 +40,7 @@ namespace qav {
 namespace {
 
 QString ErrnoText(const char* what, int error) {
-    return QString::fromLatin1(what) + QStringLiteral(": ") +
-           QString::fromLocal8Bit(std::strerror(error));
+    return QString::fromLatin1(what) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
 }
 
 // 9600 baud, 8N1, raw bytes both ways, no flow control of any kind, the
@@ -70,15 +69,13 @@ bool ConfigureLine(int fd, QString* error) {
 
 bool LineHungUp(int fd) {
     pollfd p{.fd = fd, .events = POLLIN, .revents = 0};
-    if (::poll(&p, 1, 0) < 0)
-        return false;
+    if (::poll(&p, 1, 0) < 0) return false;
     return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 }  // namespace
 
-MSComm::MSComm(SerialPortMap portMap, QObject* parent)
-    : QObject(parent), portMap_(std::move(portMap)) {}
+MSComm::MSComm(SerialPortMap portMap, QObject* parent) : QObject(parent), portMap_(std::move(portMap)) {}
 
 MSComm::~MSComm() {
     CloseDevice();
@@ -115,8 +112,7 @@ bool MSComm::SetPortOpen(bool open) {
     }
     // Non-blocking from the start: a modem port without carrier would
     // otherwise block the open itself.
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         portError_ = ErrnoText(errno == EBUSY ? "in use by another program" : "cannot open", errno);
         return false;
@@ -157,8 +153,7 @@ bool MSComm::SetPortOpen(bool open) {
 }
 
 void MSComm::CloseDevice() {
-    if (fd_ < 0)
-        return;
+    if (fd_ < 0) return;
     // May run inside a notifier's own activation (a handler closing the port
     // from OnComm), so the notifiers are switched off now and deleted later.
     for (QSocketNotifier* notifier : {readNotifier_, writeNotifier_}) {
@@ -196,15 +191,13 @@ bool MSComm::SetRThreshold(int bytes) {
 }
 
 void MSComm::ScheduleThresholdCheck() {
-    if (thresholdCheckPending_)
-        return;
+    if (thresholdCheckPending_) return;
     thresholdCheckPending_ = true;
     // Queued, so a handler that changes the threshold from inside OnComm is
     // not re-entered; the condition is tested again when the check runs.
     QTimer::singleShot(0, this, [this] {
         thresholdCheckPending_ = false;
-        if (!PortOpen())
-            return;
+        if (!PortOpen()) return;
         ReadAvailable();
         RaiseReceiveEventIfDue();
     });
@@ -212,8 +205,7 @@ void MSComm::ScheduleThresholdCheck() {
 
 int MSComm::InBufferCount() const {
     int driverBytes = 0;
-    if (fd_ >= 0 && !lineDropped_ && ::ioctl(fd_, FIONREAD, &driverBytes) != 0)
-        driverBytes = 0;
+    if (fd_ >= 0 && !lineDropped_ && ::ioctl(fd_, FIONREAD, &driverBytes) != 0) driverBytes = 0;
     return int(inBuffer_.size()) + driverBytes;
 }
 
@@ -227,12 +219,10 @@ bool MSComm::Output(const QByteArray& bytes) {
         portError_ = QStringLiteral("port not open");
         return false;
     }
-    if (lineDropped_)
-        return false;  // PortError() still tells why
+    if (lineDropped_) return false;  // PortError() still tells why
     outPending_.append(bytes);
     WritePending();
-    if (lineDropped_)
-        return false;
+    if (lineDropped_) return false;
     portError_.clear();
     return true;
 }
@@ -244,8 +234,7 @@ void MSComm::WritePending() {
             outPending_.remove(0, qsizetype(written));
             continue;
         }
-        if (written < 0 && errno == EINTR)
-            continue;
+        if (written < 0 && errno == EINTR) continue;
         if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             writeNotifier_->setEnabled(true);
             return;
@@ -257,14 +246,12 @@ void MSComm::WritePending() {
 }
 
 void MSComm::OnWritable() {
-    if (!PortOpen() || lineDropped_)
-        return;
+    if (!PortOpen() || lineDropped_) return;
     WritePending();
 }
 
 void MSComm::ReadAvailable() {
-    if (fd_ < 0 || lineDropped_)
-        return;
+    if (fd_ < 0 || lineDropped_) return;
     char chunk[512];
     for (;;) {
         const ssize_t got = ::read(fd_, chunk, sizeof chunk);
@@ -272,17 +259,14 @@ void MSComm::ReadAvailable() {
             inBuffer_.append(chunk, qsizetype(got));
             continue;
         }
-        if (got < 0 && errno == EINTR)
-            continue;
+        if (got < 0 && errno == EINTR) continue;
         if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             // An empty read normally ends here; a hang-up that shows only in
             // poll must still stop the notifier, or it fires forever.
-            if (LineHungUp(fd_))
-                LineDropped(QStringLiteral("line hung up"));
+            if (LineHungUp(fd_)) LineDropped(QStringLiteral("line hung up"));
             return;
         }
-        if (got == 0 && !LineHungUp(fd_))
-            return;
+        if (got == 0 && !LineHungUp(fd_)) return;
         LineDropped(got == 0 ? QStringLiteral("line hung up")
                              : ErrnoText("line dropped while reading", errno));
         return;
@@ -296,8 +280,7 @@ void MSComm::OnReadable() {
 }
 
 void MSComm::RaiseReceiveEventIfDue() {
-    if (rThreshold_ <= 0 || inBuffer_.size() < rThreshold_)
-        return;
+    if (rThreshold_ <= 0 || inBuffer_.size() < rThreshold_) return;
     commEvent_ = comEvReceive;
     emit OnComm();
 }

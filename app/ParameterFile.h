@@ -8,7 +8,7 @@
 namespace qav {
 
 class ParameterFile {
-public:
+  public:
     explicit ParameterFile(QString path) : path_(std::move(path)) {}
 
     // The stored byte. A missing file is created empty; an empty file reads 0.
@@ -19,7 +19,7 @@ public:
 
     const QString& Path() const { return path_; }
 
-private:
+  private:
     QString path_;
 };
 

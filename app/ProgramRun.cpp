@@ -7,16 +7,18 @@
 #include "app/MDIForm1.h"
 #include "forms/Form1.h"
 #include "forms/Form5.h"
-#include "winsupport/FocusTracker.h"
-#include "winsupport/VbTextBox.h"
 #include "winsupport/AppPaths.h"
+#include "winsupport/FocusTracker.h"
 #include "winsupport/ModuleCloseProgram.h"
 #include "winsupport/ModuleRegedit.h"
+#include "winsupport/VbTextBox.h"
 
 namespace qav {
 namespace {
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 }  // namespace
 
@@ -46,12 +48,20 @@ void ProgramRun::CommitOpenEdits() {
     if (forms.form5 != nullptr && forms.form5->Text1->isVisible()) forms.form5->Text1_LostFocus();
 }
 
-void ProgramRun::DecodeImage() { ImageBinding(*this).DecodeImage(); }
-bool ProgramRun::EncodeImage() { return ImageBinding(*this).EncodeImage(); }
+void ProgramRun::DecodeImage() {
+    ImageBinding(*this).DecodeImage();
+}
+bool ProgramRun::EncodeImage() {
+    return ImageBinding(*this).EncodeImage();
+}
 
-QString ProgramRun::UserFolder() const { return UserConfigFolder(state.profile.programName); }
+QString ProgramRun::UserFolder() const {
+    return UserConfigFolder(state.profile.programName);
+}
 
-QString ProgramRun::ProgramFolder() const { return options.programFolder.value_or(AppPath()); }
+QString ProgramRun::ProgramFolder() const {
+    return options.programFolder.value_or(AppPath());
+}
 
 void ProgramRun::Main() {
     // The language stored at the last shutdown: empty (nothing stored) means
@@ -61,8 +71,10 @@ void ProgramRun::Main() {
     int language = 0;
     bool numeric = false;
     const int value = stored.toInt(&numeric);
-    if (stored.isEmpty()) language = 1;
-    else if (numeric && (value & 0xF) <= 9) language = value & 0xF;
+    if (stored.isEmpty())
+        language = 1;
+    else if (numeric && (value & 0xF) <= 9)
+        language = value & 0xF;
     state.Language = language;
 
     mdi_->MDIForm_Load();

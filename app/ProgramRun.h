@@ -36,7 +36,7 @@ struct ProgramOptions {
 };
 
 class ProgramRun {
-public:
+  public:
     explicit ProgramRun(const ModelProfile& model, ProgramOptions options = {});
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
@@ -68,7 +68,7 @@ public:
     MDIForm1& MainWindow() { return *mdi_; }
     FormContext& Context() { return *context_; }
 
-private:
+  private:
     std::unique_ptr<FormContext> context_;
     std::unique_ptr<MDIForm1> mdi_;  // last: its windows go before the state they use
 };

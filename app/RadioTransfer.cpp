@@ -30,7 +30,7 @@ constexpr int kBlockSize = 16;
 const QString kIdentHex = QStringLiteral("524C2D373031");
 
 // Blocks of the write that depend on settings.
-constexpr int kFmFirstStep = 121;   // FM channels and settings, 0x760 .. 0x7AF
+constexpr int kFmFirstStep = 121;  // FM channels and settings, 0x760 .. 0x7AF
 constexpr int kFmSkip = 5;
 constexpr int kSwitchBlock = 0x7E0;
 constexpr int kTuningBlock = 0x7F0;
@@ -54,7 +54,9 @@ RadioTransfer::RadioTransfer(ProgramRun& run, MDIForm1& mainWindow, MSComm& comm
 
 RadioTransfer::~RadioTransfer() = default;
 
-bool RadioTransfer::IsAck() const { return RxHex == QLatin1String("06"); }
+bool RadioTransfer::IsAck() const {
+    return RxHex == QLatin1String("06");
+}
 
 bool RadioTransfer::ContainsAck() const {
     // Whole bytes only: 0x10 0x65 ("1065") holds no acknowledgement.
@@ -63,7 +65,9 @@ bool RadioTransfer::ContainsAck() const {
     return false;
 }
 
-bool RadioTransfer::IsIdentReply() const { return RxHex.size() == 16 && RxHex.startsWith(kIdentHex); }
+bool RadioTransfer::IsIdentReply() const {
+    return RxHex.size() == 16 && RxHex.startsWith(kIdentHex);
+}
 
 int RadioTransfer::IdentBandDigit() const {
     const QChar digit = RxHex.at(13);  // low nibble of the seventh byte
@@ -75,13 +79,18 @@ void RadioTransfer::Handled() {
     RxHex.clear();
 }
 
-void RadioTransfer::Send(const QByteArray& frame) { comm_.Output(frame); }
+void RadioTransfer::Send(const QByteArray& frame) {
+    comm_.Output(frame);
+}
 
-void RadioTransfer::SendReadRequest(int address) { Send(Frame(kReadCommand, address)); }
+void RadioTransfer::SendReadRequest(int address) {
+    Send(Frame(kReadCommand, address));
+}
 
 void RadioTransfer::SendWriteBlock(int address) {
     QByteArray frame = Frame(kWriteCommand, address);
-    for (int i = 0; i < kBlockSize; ++i) frame.append(static_cast<char>(run_.state.WriteImage.at(address + i)));
+    for (int i = 0; i < kBlockSize; ++i)
+        frame.append(static_cast<char>(run_.state.WriteImage.at(address + i)));
     Send(frame);
 }
 
@@ -123,10 +132,10 @@ void RadioTransfer::MNRead_Click() {
     ReplyWait = 0;
     Send(kWakeString);
     const int language = run_.state.Language;
-    ShowProgress(run_.state.profile.readProgressMax,
-                 LangText{"正在读取……", "Reading……", "正在讀取……"}.Pick(language),
-                 LangText{"正在读频，请稍候。", "Reading frequently, please wait a moment.", "正在讀頻，請稍候。"}
-                     .Pick(language));
+    ShowProgress(
+        run_.state.profile.readProgressMax, LangText{"正在读取……", "Reading……", "正在讀取……"}.Pick(language),
+        LangText{"正在读频，请稍候。", "Reading frequently, please wait a moment.", "正在讀頻，請稍候。"}
+            .Pick(language));
 }
 
 void RadioTransfer::MNWrite_Click() {
@@ -146,10 +155,10 @@ void RadioTransfer::MNWrite_Click() {
     ReplyWait = 0;
     Send(kWakeString);
     const int language = run_.state.Language;
-    ShowProgress(run_.state.profile.writeProgressMax,
-                 LangText{"正在写入……", "Writing……", "正在寫入……"}.Pick(language),
-                 LangText{"正在写频，请稍候。", "Writing frequently, please wait a moment.", "正在寫頻，請稍候。"}
-                     .Pick(language));
+    ShowProgress(
+        run_.state.profile.writeProgressMax, LangText{"正在写入……", "Writing……", "正在寫入……"}.Pick(language),
+        LangText{"正在写频，请稍候。", "Writing frequently, please wait a moment.", "正在寫頻，請稍候。"}
+            .Pick(language));
 }
 
 void RadioTransfer::MSComm1_OnComm() {
@@ -220,8 +229,9 @@ void RadioTransfer::FinishRead() {
     run_.state.ReadImage = staging_;
     run_.state.GradesFromRadio = 1;
     const int language = run_.state.Language;
-    run_.msgbox.ShowMessage(LangText{"读频成功！", "Reading succeeds frequently!", "讀頻成功！"}.Pick(language),
-                            MB_ICONINFORMATION, LangText{"提示", "Suggestion", "提示"}.Pick(language));
+    run_.msgbox.ShowMessage(
+        LangText{"读频成功！", "Reading succeeds frequently!", "讀頻成功！"}.Pick(language),
+        MB_ICONINFORMATION, LangText{"提示", "Suggestion", "提示"}.Pick(language));
     run_.DecodeImage();
 }
 
@@ -255,8 +265,10 @@ void RadioTransfer::RunWriteState() {
         SendWriteBlock(kSwitchBlock);
         WriteStep = 127;
     } else if (WriteStep == 127) {
-        if (run_.state.service.TuningWriteAllowed) SendWriteBlock(kTuningBlock);
-        else Send(QByteArray(1, kAck));
+        if (run_.state.service.TuningWriteAllowed)
+            SendWriteBlock(kTuningBlock);
+        else
+            Send(QByteArray(1, kAck));
         WriteStep = 128;
     } else if (WriteStep >= 128 && WriteStep <= 191) {
         SendWriteBlock(WriteStep * kBlockSize);  // the channel names, 0x800 .. 0xBF0
@@ -267,8 +279,9 @@ void RadioTransfer::RunWriteState() {
         watchdog_.stop();
         UnloadProgress();
         const int language = run_.state.Language;
-        run_.msgbox.ShowMessage(LangText{"写频成功！", "Writing succeeds frequently!", "寫頻成功！"}.Pick(language),
-                                MB_ICONINFORMATION, LangText{"提示", "Suggestion", "提示"}.Pick(language));
+        run_.msgbox.ShowMessage(
+            LangText{"写频成功！", "Writing succeeds frequently!", "寫頻成功！"}.Pick(language),
+            MB_ICONINFORMATION, LangText{"提示", "Suggestion", "提示"}.Pick(language));
     }
 }
 
@@ -305,7 +318,8 @@ void RadioTransfer::CheckBandAndGoOn() {
     }
     Send(QByteArray(1, kEndCommand));
     Writing = false;
-    const LangText refusal{"频段不符，不能写入！", "The frequency band is not accorded with, can't write into!",
+    const LangText refusal{"频段不符，不能写入！",
+                           "The frequency band is not accorded with, can't write into!",
                            "頻段不符，不能寫入！"};
     run_.msgbox.ShowMessage(refusal.Pick(language), MB_ICONEXCLAMATION,
                             LangText{"错误", "Mistake", "錯誤"}.Pick(language));
@@ -332,7 +346,8 @@ void RadioTransfer::EndWithCommunicationError() {
     const LangText text{"通信出错，请检查对讲机，连线及串口选择！",
                         "Communication error, check the line and the serial connection selection!",
                         "通信出錯，請檢查對講機，連線及串口選擇！"};
-    run_.msgbox.ShowMessage(text.Pick(language), MB_ICONERROR, LangText{"错误", "Mistake", "錯誤"}.Pick(language));
+    run_.msgbox.ShowMessage(text.Pick(language), MB_ICONERROR,
+                            LangText{"错误", "Mistake", "錯誤"}.Pick(language));
     watchdog_.stop();
 }
 

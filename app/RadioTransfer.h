@@ -25,7 +25,7 @@ class ProgramRun;
 
 class RadioTransfer : public QObject {
     Q_OBJECT
-public:
+  public:
     RadioTransfer(ProgramRun& run, MDIForm1& mainWindow, MSComm& comm, QTimer& watchdog);
     ~RadioTransfer() override;
 
@@ -46,7 +46,7 @@ public:
     int ReplyWait = 0;     // milliseconds since the last handled reply
     QString RxHex;         // received bytes not yet consumed, two hex digits each
 
-private:
+  private:
     // The port must be open (else the user is told); an open cell edit is committed.
     bool PortReadyForTransfer();
     void RunReadState();

@@ -19,12 +19,9 @@ bool NaturalLess(const QString& a, const QString& b) {
     const auto mb = kTrailingNumber.match(b);
     const QString stemA = ma.hasMatch() ? ma.captured(1) : a;
     const QString stemB = mb.hasMatch() ? mb.captured(1) : b;
-    if (stemA != stemB)
-        return stemA < stemB;
-    if (ma.hasMatch() != mb.hasMatch())
-        return !ma.hasMatch();
-    if (!ma.hasMatch())
-        return false;
+    if (stemA != stemB) return stemA < stemB;
+    if (ma.hasMatch() != mb.hasMatch()) return !ma.hasMatch();
+    if (!ma.hasMatch()) return false;
     const qulonglong na = ma.captured(2).toULongLong();
     const qulonglong nb = mb.captured(2).toULongLong();
     return na != nb ? na < nb : a < b;
@@ -37,8 +34,7 @@ QStringList EntriesOf(const QString& folder) {
 QStringList NamesMatching(const QStringList& names, const QRegularExpression& pattern) {
     QStringList matching;
     for (const QString& name : names) {
-        if (pattern.match(name).hasMatch())
-            matching << name;
+        if (pattern.match(name).hasMatch()) matching << name;
     }
     std::sort(matching.begin(), matching.end(), NaturalLess);
     return matching;
@@ -49,26 +45,22 @@ QStringList NamesMatching(const QStringList& names, const QRegularExpression& pa
 SerialPortMap::SerialPortMap(Folders folders) : folders_(std::move(folders)) {}
 
 SerialPortMap SerialPortMap::ForProgram(std::string_view programName) {
-    return SerialPortMap(
-        Folders{.links = UserConfigFolder(programName) + QStringLiteral("/ports")});
+    return SerialPortMap(Folders{.links = UserConfigFolder(programName) + QStringLiteral("/ports")});
 }
 
 QString SerialPortMap::LinkedDevice(int port, bool* linkExists) const {
     const QString linkPath = folders_.links + QStringLiteral("/com") + QString::number(port);
     const QFileInfo link(linkPath);
     *linkExists = link.isSymLink() || link.exists();
-    if (!*linkExists)
-        return {};
+    if (!*linkExists) return {};
     QString target;
     if (link.isSymLink()) {
         target = link.symLinkTarget();
     } else {
         QFile file(linkPath);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
+        if (!file.open(QIODevice::ReadOnly)) return {};
         target = QString::fromLocal8Bit(file.readLine(4096)).trimmed();
-        if (target.isEmpty())
-            return {};
+        if (target.isEmpty()) return {};
     }
     // A relative path in a file (or link) is taken from the ports folder, as
     // the link itself would resolve it.
@@ -77,13 +69,11 @@ QString SerialPortMap::LinkedDevice(int port, bool* linkExists) const {
 
 bool SerialPortMap::HasHardware(const QString& ttyName) const {
     const QString sysEntry = folders_.sysTty + '/' + ttyName;
-    if (!QFileInfo::exists(sysEntry + QStringLiteral("/device")))
-        return false;
+    if (!QFileInfo::exists(sysEntry + QStringLiteral("/device"))) return false;
     // The 8250 driver registers its legacy ports whether or not a UART answers;
     // those report the port type 0 ("unknown") and are no use to anybody.
     QFile type(sysEntry + QStringLiteral("/type"));
-    if (!type.open(QIODevice::ReadOnly))
-        return true;
+    if (!type.open(QIODevice::ReadOnly)) return true;
     bool isNumber = false;
     const int portType = QString::fromLatin1(type.readAll()).trimmed().toInt(&isNumber);
     return !isNumber || portType != 0;
@@ -97,10 +87,8 @@ QStringList SerialPortMap::MachineDevices() const {
     static const QRegularExpression kUsbName(QStringLiteral("^tty(USB|ACM)\\d+$"));
     QStringList others;
     for (const QString& name : EntriesOf(folders_.sysTty)) {
-        if (kUsbName.match(name).hasMatch())
-            continue;
-        if (!devNames.contains(name) || !HasHardware(name))
-            continue;
+        if (kUsbName.match(name).hasMatch()) continue;
+        if (!devNames.contains(name) || !HasHardware(name)) continue;
         others << name;
     }
     std::sort(others.begin(), others.end(), NaturalLess);
@@ -112,12 +100,10 @@ QStringList SerialPortMap::MachineDevices() const {
 }
 
 QString SerialPortMap::DevicePath(int port) const {
-    if (port < kFirstPort || port > kLastPort)
-        return {};
+    if (port < kFirstPort || port > kLastPort) return {};
     bool linkExists = false;
     const QString linked = LinkedDevice(port, &linkExists);
-    if (linkExists)
-        return linked;
+    if (linkExists) return linked;
     const QStringList machine = MachineDevices();
     return port <= machine.size() ? machine.at(port - 1) : QString();
 }

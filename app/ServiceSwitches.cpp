@@ -19,8 +19,7 @@ constexpr int kFmButton = 9;           // TFMMa
 
 }  // namespace
 
-ServiceSwitches::ServiceSwitches(ProgramRun& run, MDIForm1& mainWindow)
-    : run_(run), main_(mainWindow) {}
+ServiceSwitches::ServiceSwitches(ProgramRun& run, MDIForm1& mainWindow) : run_(run), main_(mainWindow) {}
 
 bool ServiceSwitches::SecondClick(int& clickTime) {
     const double now = run_.state.Timer();
@@ -29,8 +28,7 @@ bool ServiceSwitches::SecondClick(int& clickTime) {
         // the pair counts within 0.5 to 1.5 seconds; a pending click from
         // before midnight is measured across it, not as one from the future.
         double elapsed = now - clickTime;
-        if (elapsed < -kSecondsPerDay / 2)
-            elapsed += kSecondsPerDay;
+        if (elapsed < -kSecondsPerDay / 2) elapsed += kSecondsPerDay;
         if (elapsed < 1) {
             clickTime = 0;
             return true;
@@ -41,8 +39,7 @@ bool ServiceSwitches::SecondClick(int& clickTime) {
 }
 
 void ServiceSwitches::TAnMa_Click() {
-    if (!SecondClick(TAnMaClickTime))
-        return;
+    if (!SecondClick(TAnMaClickTime)) return;
     ServiceFlags& service = run_.state.service;
     service.ForceWriteAllowed = false;
     service.ServiceUnlockA.members = {};  // the attempt's start time stays
@@ -50,8 +47,7 @@ void ServiceSwitches::TAnMa_Click() {
 }
 
 void ServiceSwitches::TDebug_Click() {
-    if (!SecondClick(TDebugClickTime))
-        return;
+    if (!SecondClick(TDebugClickTime)) return;
     ServiceFlags& service = run_.state.service;
     service.TuningWriteAllowed = false;
     service.ServiceUnlockB.members = {};
@@ -62,8 +58,7 @@ void ServiceSwitches::TDebug_Click() {
 void ServiceSwitches::TFMMa_Click() {
     // Nothing shows this button or grants what it would take back; a second
     // click only puts the FM controls of the optional features out of reach.
-    if (!SecondClick(TFMMaClickTime))
-        return;
+    if (!SecondClick(TFMMaClickTime)) return;
     main_.ToolbarButton(kFmButton)->setVisible(false);
     for (const char* name : {"Combo2", "Combo13", "Combo16", "Label12", "Label17", "Label18"})
         if (auto* control = run_.forms.form3->findChild<QWidget*>(QString::fromLatin1(name)))

@@ -46,8 +46,7 @@ VbCheckBox* ControlFactory::CheckBox(QWidget* parent, const QString& name, const
     return check;
 }
 
-VbOptionButton* ControlFactory::OptionButton(QWidget* parent, const QString& name,
-                                             const QString& caption) {
+VbOptionButton* ControlFactory::OptionButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* option = new VbOptionButton(parent);
     option->setObjectName(name);
     option->SetCaption(caption);

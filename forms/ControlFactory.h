@@ -19,7 +19,7 @@ class VbOptionButton;
 class VbTextBox;
 
 class ControlFactory {
-public:
+  public:
     static VbLabel* Label(QWidget* parent, const QString& name, const QString& caption);
     static VbComboBox* List(QWidget* parent, const QString& name, const QStringList& items,
                             VbComboBox::Style style = VbComboBox::Style::DropDownList);

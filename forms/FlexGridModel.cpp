@@ -10,7 +10,8 @@ void FlexGridModel::Resize(int rows, int cols) {
     beginResetModel();
     std::vector<Cell> cells(static_cast<std::size_t>(rows) * cols);
     for (int r = 0; r < std::min(rows, rows_); ++r)
-        for (int c = 0; c < std::min(cols, cols_); ++c) cells[static_cast<std::size_t>(r) * cols + c] = cells_[At(r, c)];
+        for (int c = 0; c < std::min(cols, cols_); ++c)
+            cells[static_cast<std::size_t>(r) * cols + c] = cells_[At(r, c)];
     cells_ = std::move(cells);
     alignments_.resize(cols, Qt::AlignLeft | Qt::AlignVCenter);
     rows_ = rows;
@@ -18,13 +19,17 @@ void FlexGridModel::Resize(int rows, int cols) {
     endResetModel();
 }
 
-QString FlexGridModel::Text(int row, int col) const { return HasCell(row, col) ? cells_[At(row, col)].text : QString(); }
+QString FlexGridModel::Text(int row, int col) const {
+    return HasCell(row, col) ? cells_[At(row, col)].text : QString();
+}
 
 void FlexGridModel::SetText(int row, int col, const QString& text) {
     if (!HasCell(row, col)) return;
     cells_[At(row, col)].text = text;
-    if (row == 0) emit headerDataChanged(Qt::Horizontal, col, col);
-    else emit dataChanged(index(row - 1, col), index(row - 1, col), {Qt::DisplayRole});
+    if (row == 0)
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    else
+        emit dataChanged(index(row - 1, col), index(row - 1, col), {Qt::DisplayRole});
 }
 
 std::optional<QColor> FlexGridModel::BackColor(int row, int col) const {
@@ -34,8 +39,10 @@ std::optional<QColor> FlexGridModel::BackColor(int row, int col) const {
 void FlexGridModel::SetBackColor(int row, int col, const QColor& color) {
     if (!HasCell(row, col)) return;
     cells_[At(row, col)].back = color;
-    if (row == 0) emit headerDataChanged(Qt::Horizontal, col, col);
-    else emit dataChanged(index(row - 1, col), index(row - 1, col), {Qt::BackgroundRole});
+    if (row == 0)
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    else
+        emit dataChanged(index(row - 1, col), index(row - 1, col), {Qt::BackgroundRole});
 }
 
 Qt::Alignment FlexGridModel::ColumnAlignment(int col) const {
@@ -48,33 +55,42 @@ void FlexGridModel::SetColumnAlignment(int col, Qt::Alignment alignment) {
     if (rows_ > 1) emit dataChanged(index(0, col), index(rows_ - 2, col), {Qt::TextAlignmentRole});
 }
 
-int FlexGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_ - 1; }
+int FlexGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_ - 1;
+}
 
-int FlexGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int FlexGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
 
 QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const int row = index.row() + 1;
     const int col = index.column();
     switch (role) {
-        case Qt::DisplayRole: return Text(row, col);
-        case Qt::TextAlignmentRole: return QVariant::fromValue(ColumnAlignment(col));
+        case Qt::DisplayRole:
+            return Text(row, col);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(ColumnAlignment(col));
         case Qt::BackgroundRole:
             if (const auto back = BackColor(row, col)) return *back;
             if (col == 0 && fixedColor_.isValid()) return fixedColor_;
             return {};
-        default: return {};
+        default:
+            return {};
     }
 }
 
 QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
     switch (role) {
-        case Qt::DisplayRole: return Text(0, section);
+        case Qt::DisplayRole:
+            return Text(0, section);
         case Qt::BackgroundRole:
             if (const auto back = BackColor(0, section)) return *back;
             return {};
-        default: return {};
+        default:
+            return {};
     }
 }
 

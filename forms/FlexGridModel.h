@@ -14,7 +14,7 @@ namespace qav {
 
 class FlexGridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit FlexGridModel(QObject* parent = nullptr);
 
     int GridRows() const { return rows_; }
@@ -38,7 +38,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-private:
+  private:
     struct Cell {
         QString text;
         std::optional<QColor> back;

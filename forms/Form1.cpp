@@ -55,7 +55,7 @@ constexpr std::array<std::array<const char*, 2>, 7> kOptionItems{{
 }};
 
 constexpr win::LONG kEvenRowColor = 0xFFC0C0;  // red C0, green C0, blue FF: a light blue
-constexpr int kGridHeightTwips = 7170;          // with picClient's margin, the window's height
+constexpr int kGridHeightTwips = 7170;         // with picClient's margin, the window's height
 constexpr int kFormWidthTwips = 14000;
 constexpr int kFormHeightTwips = 7200;
 
@@ -100,13 +100,15 @@ void Form1::CreateControls() {
 
     Combo1 = new VbComboBox(picClient);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    for (const std::string& item : ToneListItems(LangSimplified)) Combo1->AddItem(QString::fromStdString(item));
+    for (const std::string& item : ToneListItems(LangSimplified))
+        Combo1->AddItem(QString::fromStdString(item));
     Combo1->hide();
 
     for (int index = kColFirstOption; index <= kColLastOption; ++index) {
         auto* combo = new VbComboBox(picClient);
         combo->setObjectName(QStringLiteral("Combo5(%1)").arg(index));
-        for (const char* item : kOptionItems[index - kColFirstOption]) combo->AddItem(QString::fromUtf8(item));
+        for (const char* item : kOptionItems[index - kColFirstOption])
+            combo->AddItem(QString::fromUtf8(item));
         combo->hide();
         combo5_[index - kColFirstOption] = combo;
         connect(combo, &VbComboBox::Click, this, [this, index] { Combo5_Click(index); });
@@ -139,7 +141,8 @@ void Form1::Form_Load() {
     if (language == LangSimplified || language == LangEnglish) {
         for (int c = 0; c < static_cast<int>(kLoadHeaders.size()); ++c) {
             const HeaderText& header = kLoadHeaders[c];
-            Grid1->SetTextMatrix(0, c, QString::fromUtf8(language == LangSimplified ? header.simplified : header.english));
+            Grid1->SetTextMatrix(
+                0, c, QString::fromUtf8(language == LangSimplified ? header.simplified : header.english));
         }
     }
     // Every even row tinted, all columns, the channel number included.
@@ -176,11 +179,14 @@ void Form1::FitColumns() {
     if (Grid1 == nullptr || Combo1 == nullptr || combo5_.back() == nullptr) return;  // still being built
     for (int c = 0; c < kColumns; ++c) {
         QStringList texts{Grid1->TextMatrix(0, c)};
-        if (c == 0) texts << QString::number(Grid1->Rows() - 1);
-        else if (c == kColReceive || c == kColTransmit) texts << QStringLiteral("000.00000");
+        if (c == 0)
+            texts << QString::number(Grid1->Rows() - 1);
+        else if (c == kColReceive || c == kColTransmit)
+            texts << QStringLiteral("000.00000");
         else if (c == kColReceiveTone || c == kColTransmitTone) {
             for (int i = 0; i < Combo1->ListCount(); ++i) texts << Combo1->List(i);
-        } else if (c == kColName) texts << QStringLiteral("WWWWWW");
+        } else if (c == kColName)
+            texts << QStringLiteral("WWWWWW");
         else if (VbComboBox* combo = Combo5(c)) {
             for (int i = 0; i < combo->ListCount(); ++i) texts << combo->List(i);
         }
@@ -198,7 +204,8 @@ void Form1::FitClientToGrid() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (ownBars_ != nullptr && watched == ownBars_->ClientArea() && event->type() == QEvent::Resize) Form_Resize();
+    if (ownBars_ != nullptr && watched == ownBars_->ClientArea() && event->type() == QEvent::Resize)
+        Form_Resize();
     return MdiChildForm::eventFilter(watched, event);
 }
 
@@ -251,19 +258,25 @@ void Form1::Form_Resize() {
 void Form1::m_cScroll_Change(int bar) {
     using win::cScrollBars;
     if (m_cScroll->Visible(bar)) {
-        if (bar != cScrollBars::efsHorizontal) picClient->move(picClient->x(), -m_cScroll->Value(bar));
-        else picClient->move(-m_cScroll->Value(bar), picClient->y());
+        if (bar != cScrollBars::efsHorizontal)
+            picClient->move(picClient->x(), -m_cScroll->Value(bar));
+        else
+            picClient->move(-m_cScroll->Value(bar), picClient->y());
     } else {
         picClient->move(0, 0);
     }
 }
 
-void Form1::m_cScroll_Scroll(int bar) { m_cScroll_Change(bar); }
+void Form1::m_cScroll_Scroll(int bar) {
+    m_cScroll_Change(bar);
+}
 
 void Form1::obj_MouseWheel(int rotation, int, int) {
     int top = 0;
-    if (rotation < 1) top = std::min(Grid1->TopRow() + 1, Grid1->Rows() - 1);
-    else top = std::max(Grid1->TopRow() - 1, 1);
+    if (rotation < 1)
+        top = std::min(Grid1->TopRow() + 1, Grid1->Rows() - 1);
+    else
+        top = std::max(Grid1->TopRow() - 1, 1);
     Grid1->SetTopRow(top);
 }
 

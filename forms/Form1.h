@@ -25,7 +25,7 @@ class VbTextBox;
 
 class Form1 : public MdiChildForm {
     Q_OBJECT
-public:
+  public:
     // Loads the form (Form_Load): the grid, its editors and the scrolling.
     explicit Form1(FormContext& context, QWidget* parent = nullptr);
     ~Form1() override;
@@ -48,11 +48,11 @@ public:
     // The editor of option column index (5 to 11), or nullptr.
     VbComboBox* Combo5(int index) const;
 
-    QWidget* picClient = nullptr;   // holds every control; moved to scroll the window's contents
-    MSFlexGrid* Grid1 = nullptr;    // the channels: row k is channel k, row 0 and column 0 fixed
-    VbTextBox* Text1 = nullptr;     // frequency editor of columns 1 and 2
-    VbTextBox* Text2 = nullptr;     // name editor of column 12
-    VbComboBox* Combo1 = nullptr;   // tone editor of columns 3 and 4: off, then the 260 tones
+    QWidget* picClient = nullptr;  // holds every control; moved to scroll the window's contents
+    MSFlexGrid* Grid1 = nullptr;   // the channels: row k is channel k, row 0 and column 0 fixed
+    VbTextBox* Text1 = nullptr;    // frequency editor of columns 1 and 2
+    VbTextBox* Text2 = nullptr;    // name editor of column 12
+    VbComboBox* Combo1 = nullptr;  // tone editor of columns 3 and 4: off, then the 260 tones
 
     // The grid's columns.
     static constexpr int kColumns = 13;
@@ -64,7 +64,7 @@ public:
     static constexpr int kColLastOption = 11;
     static constexpr int kColName = 12;
 
-private:
+  private:
     void Form_Load();
     void Form_Resize();
     void m_cScroll_Change(int bar);
@@ -98,12 +98,12 @@ private:
     FormContext& context_;
     win::WindowScrollBars* ownBars_ = nullptr;  // the window's own scroll bars and client area
     std::array<VbComboBox*, kColLastOption - kColFirstOption + 1> combo5_{};
-    std::unique_ptr<win::SubClassGrid> obj;      // wheel notifications of Grid1
+    std::unique_ptr<win::SubClassGrid> obj;       // wheel notifications of Grid1
     std::unique_ptr<win::cScrollBars> m_cScroll;  // the scroll bars of this window
 
-    int EditRow = 0;         // channel of the cell being edited
-    int EditCol = 0;         // grid column of the cell being edited
-    bool EditArmed = false;  // set by a left press or Enter on the grid, used by the next Grid1_Click
+    int EditRow = 0;                // channel of the cell being edited
+    int EditCol = 0;                // grid column of the cell being edited
+    bool EditArmed = false;         // set by a left press or Enter on the grid, used by the next Grid1_Click
     bool committingText1_ = false;  // Text1_LostFocus is running
     bool committingText2_ = false;  // Text2_LostFocus is running
 };

@@ -119,13 +119,17 @@ void Form1::Combo1_Click() {
     Grid1->SetFocus();
 }
 
-void Form1::Combo1_LostFocus() { HideEditor(Combo1); }
+void Form1::Combo1_LostFocus() {
+    HideEditor(Combo1);
+}
 
 void Form1::Combo5_Click(int index) {
     VbComboBox* list = Combo5(index);
     if (list == nullptr || list->isHidden()) return;
     Attempt([&] { Grid1->SetTextMatrix(EditRow, EditCol, list->Text()); });
-    Attempt([&] { context_.state.channels.ChannelOptions(EditRow - 1, EditCol - kColReceiveTone) = list->ListIndex(); });
+    Attempt([&] {
+        context_.state.channels.ChannelOptions(EditRow - 1, EditCol - kColReceiveTone) = list->ListIndex();
+    });
     HideEditor(list);
     Grid1->SetFocus();
 }
@@ -155,10 +159,12 @@ void Form1::Text1_LostFocus() {
         const double frequency = Val(text);
         // The band test is on the typed value, before snapping.
         if (state.band.BandLow <= frequency && frequency < state.band.BandHigh) {
-            const QString snapped = QString::fromStdString(FormatFixed(SnapFrequency(FormatFixed(frequency, 5)), 5));
+            const QString snapped =
+                QString::fromStdString(FormatFixed(SnapFrequency(FormatFixed(frequency, 5)), 5));
             Attempt([&] { Grid1->SetTextMatrix(EditRow, EditCol, snapped); });
             Attempt([&] {
-                tables.ChannelFreq(EditRow - 1, EditCol - 1) = Grid1->TextMatrix(EditRow, EditCol).toStdString();
+                tables.ChannelFreq(EditRow - 1, EditCol - 1) =
+                    Grid1->TextMatrix(EditRow, EditCol).toStdString();
             });
             if (Grid1->TextMatrix(EditRow, kColReceiveTone).isEmpty() && EditCol == kColReceive) {
                 // A new channel: transmit on the receive frequency, default settings.
@@ -197,7 +203,9 @@ void Form1::Text2_LostFocus() {
     QScopedValueRollback<bool> running(committingText2_, true);
     ChannelTables& tables = context_.state.channels;
     Attempt([&] { tables.ChannelName(EditRow - 1) = Text2->Text().toStdString(); });
-    Attempt([&] { Grid1->SetTextMatrix(EditRow, kColName, QString::fromStdString(tables.ChannelName(EditRow - 1))); });
+    Attempt([&] {
+        Grid1->SetTextMatrix(EditRow, kColName, QString::fromStdString(tables.ChannelName(EditRow - 1)));
+    });
     HideEditor(Text2);
 }
 
@@ -210,10 +218,12 @@ void Form1::ShowChannel(int channel) {
     const ChannelTables& tables = context_.state.channels;
     Attempt([&] {
         for (int c = kColReceive; c <= kColTransmit; ++c)
-            Grid1->SetTextMatrix(channel, c, QString::fromStdString(tables.ChannelFreq(channel - 1, c - kColReceive)));
-        for (int c = kColReceiveTone; c <= kColLastOption; ++c)
             Grid1->SetTextMatrix(channel, c,
-                                 QString::fromStdString(tables.ChannelOptionText(channel - 1, c - kColReceiveTone)));
+                                 QString::fromStdString(tables.ChannelFreq(channel - 1, c - kColReceive)));
+        for (int c = kColReceiveTone; c <= kColLastOption; ++c)
+            Grid1->SetTextMatrix(
+                channel, c,
+                QString::fromStdString(tables.ChannelOptionText(channel - 1, c - kColReceiveTone)));
     });
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kDesignedWidthTwips = 5750;
 constexpr int kDesignedHeightTwips = 3600;
-constexpr int kCodeLength = 16;     // ANI codes and auto-dial memories
+constexpr int kCodeLength = 16;  // ANI codes and auto-dial memories
 constexpr int kOwnCodeLength = 8;
 
 const char* const kAutoDialCaptions[8] = {
@@ -25,7 +25,9 @@ const char* const kAutoDialCaptions[8] = {
     "第五组自动拔号存储器", "第六组自动拔号存储器", "第七组自动拔号存储器", "第八组自动拔号存储器",
 };
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // Items 0..9 of the first-digit delay: n x 200 ms. The captions write them again
 // in the language chosen.
@@ -97,8 +99,8 @@ void Form2::BuildOtherFeaturesPage() {
                                   VbComboBox::Style::DropDownCombo);
     Combo1->SetKeepsItemOnLeave(true);
     Label18 = ControlFactory::Label(page, QStringLiteral("Label18"), Utf8("群呼码："));
-    Combo18 = ControlFactory::List(page, QStringLiteral("Combo18"),
-                                   {Utf8("空"), "*", "#", "A", "B", "C", "D"});
+    Combo18 =
+        ControlFactory::List(page, QStringLiteral("Combo18"), {Utf8("空"), "*", "#", "A", "B", "C", "D"});
     Label3 = ControlFactory::Label(page, QStringLiteral("Label3"), Utf8("自身码："));
     Text3 = NewCodeBox(page, QStringLiteral("Text3"), kOwnCodeLength);
 

@@ -23,7 +23,7 @@ class VbTextBox;
 
 class Form2 : public MdiChildForm {
     Q_OBJECT
-public:
+  public:
     explicit Form2(FormContext& context, QWidget* parent = nullptr);
 
     // The DTMF defaults of a new data set. The ANI end code is left as it is.
@@ -61,7 +61,7 @@ public:
     VbFrame* AutoDialPage = nullptr;
     VbFrame* OtherFeaturesPage = nullptr;
 
-private:
+  private:
     void Form_Load();
     void BuildOtherFeaturesPage();
     void BuildAutoDialPage();

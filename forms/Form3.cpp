@@ -50,7 +50,8 @@ void Form3::Form_Load() {
     for (int level = 0; level <= 9; ++level) Combo5->AddItem(QString::number(level));
     Combo14->AddItem(QString::fromUtf8("关"));
     for (int gain = 1; gain <= 9; ++gain) Combo14->AddItem(QString::number(gain));
-    for (const char* delay : {"0.5", "1", "1.5", "2", "2.5", "3"}) Combo15->AddItem(QString::fromLatin1(delay));
+    for (const char* delay : {"0.5", "1", "1.5", "2", "2.5", "3"})
+        Combo15->AddItem(QString::fromLatin1(delay));
     Combo19->AddItem(QString::fromUtf8("关"));
     for (int n = 1; n <= 40; ++n) Combo19->AddItem(QString::number(n * 15) + QString::fromUtf8("秒"));
 
@@ -103,7 +104,9 @@ QString Form3::BandMidpoint() const {
     return QString::fromStdString(FormatFixed((band.BandLow + band.BandHigh) / 2, 5));
 }
 
-void Form3::Combo2_Click() { context_.main.SetFmMenuEnabled(Combo2->ListIndex() == 1); }
+void Form3::Combo2_Click() {
+    context_.main.SetFmMenuEnabled(Combo2->ListIndex() == 1);
+}
 
 void Form3::Option1_Click() {
     Frame2->show();

@@ -28,7 +28,7 @@ struct ServiceUnlockGroup;
 
 class Form3 : public MdiChildForm {
     Q_OBJECT
-public:
+  public:
     explicit Form3(FormContext& context, QWidget* parent = nullptr);
 
     // The defaults of a new data set; the two VOX check boxes stay as they are.
@@ -132,7 +132,7 @@ public:
     VbOptionButton* Option1 = nullptr;
     VbOptionButton* Option2 = nullptr;
 
-private:
+  private:
     void Form_Load();
     void BuildFunctionPage();
     void BuildVfoPage();

@@ -19,11 +19,17 @@ constexpr int kBackspace = 8;
 constexpr double kHighestChannel = 128;
 constexpr double kLargestOffset = 99.995;  // MHz
 
-double Value(const VbTextBox* box) { return Val(box->Text().toStdString()); }
+double Value(const VbTextBox* box) {
+    return Val(box->Text().toStdString());
+}
 
-void SetText(VbTextBox* box, const std::string& text) { box->SetText(QString::fromStdString(text)); }
+void SetText(VbTextBox* box, const std::string& text) {
+    box->SetText(QString::fromStdString(text));
+}
 
-bool IsDigit(int key) { return key >= '0' && key <= '9'; }
+bool IsDigit(int key) {
+    return key >= '0' && key <= '9';
+}
 
 }  // namespace
 
@@ -43,13 +49,19 @@ void Form3::ChannelBox_LostFocus(VbTextBox* box) {
     if (channel < 1) box->SetText(QString());  // no channel
 }
 
-void Form3::Text2_LostFocus() { ChannelBox_LostFocus(Text2); }
-void Form3::Text6_LostFocus() { ChannelBox_LostFocus(Text6); }
+void Form3::Text2_LostFocus() {
+    ChannelBox_LostFocus(Text2);
+}
+void Form3::Text6_LostFocus() {
+    ChannelBox_LostFocus(Text6);
+}
 
 void Form3::FrequencyBox_KeyPress(VbTextBox* box, int& keyAscii) {
     if (keyAscii == kEnter) {
-        if (box == Text20) Text20_LostFocus();
-        else Text21_LostFocus();
+        if (box == Text20)
+            Text20_LostFocus();
+        else
+            Text21_LostFocus();
     }
     if (!IsDigit(keyAscii) && keyAscii != '.' && keyAscii != kBackspace) keyAscii = 0;
 }
@@ -72,8 +84,8 @@ void Form3::Text21_LostFocus() {
 
 void Form3::Text31_KeyPress(int& keyAscii) {
     if (keyAscii >= 'a' && keyAscii <= 'z') keyAscii -= 'a' - 'A';
-    const bool allowed = IsDigit(keyAscii) || (keyAscii >= 'A' && keyAscii <= 'Z') || keyAscii == kBackspace ||
-                         keyAscii == '*' || keyAscii == '#' || keyAscii == '-';
+    const bool allowed = IsDigit(keyAscii) || (keyAscii >= 'A' && keyAscii <= 'Z') ||
+                         keyAscii == kBackspace || keyAscii == '*' || keyAscii == '#' || keyAscii == '-';
     if (!allowed) keyAscii = 0;
 }
 

@@ -17,7 +17,9 @@
 namespace qav {
 namespace {
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 QStringList Items(std::initializer_list<const char*> texts) {
     QStringList items;
@@ -40,7 +42,7 @@ VbFrame* NewFrame(QWidget* parent, const QString& name, const char* caption) {
 
 // A grid of caption and field pairs in two columns.
 class PairGrid {
-public:
+  public:
     explicit PairGrid(QWidget* frame) : grid_(new QGridLayout(frame)) {
         grid_->setColumnMinimumWidth(2, 16);
         grid_->setColumnStretch(1, 1);
@@ -58,7 +60,7 @@ public:
     }
     void EndRows(int row) { grid_->setRowStretch(row, 1); }
 
-private:
+  private:
     QGridLayout* grid_;
 };
 
@@ -73,7 +75,8 @@ void Form3::BuildFunctionPage() {
     Label6 = ControlFactory::Label(f, QStringLiteral("Label6"), Utf8("当前频道数:"));
     Text6 = ControlFactory::TextBox(f, QStringLiteral("Text6"), 0, QStringLiteral("0000"));
     Label1 = ControlFactory::Label(f, QStringLiteral("Label1"), Utf8("显式模式:"));
-    Combo1 = ControlFactory::List(f, QStringLiteral("Combo1"), Items({"全频", "频道与频率", "频道", "频道名称"}));
+    Combo1 =
+        ControlFactory::List(f, QStringLiteral("Combo1"), Items({"全频", "频道与频率", "频道", "频道名称"}));
     Label3 = ControlFactory::Label(f, QStringLiteral("Label3"), Utf8("步进频率:"));
     Combo3 = ControlFactory::List(f, QStringLiteral("Combo3"), Items({"5K", "6.25K", "10K", "12.5K", "25K"}));
     Label7 = ControlFactory::Label(f, QStringLiteral("Label7"), Utf8("提示音:"));
@@ -106,8 +109,7 @@ void Form3::BuildFunctionPage() {
     Label105 = ControlFactory::Label(f, QStringLiteral("Label105"), Utf8("扰音:"));
     Combo105 = ControlFactory::List(f, QStringLiteral("Combo105"), Items({"开", "关"}));
     LabelMod = ControlFactory::Label(f, QStringLiteral("LabelMod"), Utf8("扫描模式:"));
-    ComboMod =
-        ControlFactory::List(f, QStringLiteral("ComboMod"), Items({"载波", "时间"}), S::DropDownCombo);
+    ComboMod = ControlFactory::List(f, QStringLiteral("ComboMod"), Items({"载波", "时间"}), S::DropDownCombo);
     // The image holds these as list indexes: a typed text must not stay behind.
     for (VbComboBox* editable : {Combo2, Combo16, Combo13, ComboMod}) editable->SetKeepsItemOnLeave(true);
 

@@ -4,7 +4,6 @@
 // to a radio of another band after a question, the second sends the tuning
 // block with a write and frees the tuning sliders. The permissions stay until
 // the service buttons on the toolbar switch them off.
-#include "winsupport/VbSlider.h"
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +11,7 @@
 #include "forms/Form4.h"
 #include "forms/RunState.h"
 #include "winsupport/VbLabel.h"
+#include "winsupport/VbSlider.h"
 
 namespace qav {
 namespace {
@@ -21,7 +21,9 @@ constexpr double kSecondsPerDay = 24 * 60 * 60;
 constexpr int kForceWriteButton = 7;   // TAnMa
 constexpr int kTuningWriteButton = 8;  // TDebug
 
-int WholeSeconds(double timeOfDay) { return static_cast<int>(std::nearbyint(timeOfDay)); }
+int WholeSeconds(double timeOfDay) {
+    return static_cast<int>(std::nearbyint(timeOfDay));
+}
 
 }  // namespace
 

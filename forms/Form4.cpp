@@ -17,10 +17,8 @@ namespace {
 constexpr std::array<int, 3> kHighPowerDefaults{220, 208, 220};
 constexpr std::array<int, 3> kLowPowerDefaults{130, 116, 130};
 
-const std::array<const char*, 3> kHighPowerSections{"高功率高段等级", "高功率中段等级",
-                                                    "高功率低段等级"};
-const std::array<const char*, 3> kLowPowerSections{"低功率高段等级", "低功率中段等级",
-                                                   "低功率低段等级"};
+const std::array<const char*, 3> kHighPowerSections{"高功率高段等级", "高功率中段等级", "高功率低段等级"};
+const std::array<const char*, 3> kLowPowerSections{"低功率高段等级", "低功率中段等级", "低功率低段等级"};
 const std::array<const char*, 3> kEnglishSections{"High Section Grades", "Midsection Grades",
                                                   "Low Section Grades"};
 
@@ -94,10 +92,8 @@ bool Form4::HighPowerTabSelected() const {
 
 int& Form4::Grade(int section) {
     PowerGradeValues& grades = context_.state.grades;
-    if (HighPowerTabSelected())
-        return grades.PowerGrades[HighPowerHighGrade + section];
-    if (section == 2)
-        return grades.LowPowerLowGrade;
+    if (HighPowerTabSelected()) return grades.PowerGrades[HighPowerHighGrade + section];
+    if (section == 2) return grades.LowPowerLowGrade;
     return grades.PowerGrades[LowPowerHighGrade + section];
 }
 

@@ -73,11 +73,9 @@ void Form5::CreateControls() {
     Text1->hide();
     Text2 = ControlFactory::TextBox(this, QStringLiteral("Text2"), 0, QStringLiteral("000.00"));
 
-    const char* const captions[] = {
-        "当前收音机工作频道:", "显示模式:", "收音机步进频率:", "频率模式(频率):"};
+    const char* const captions[] = {"当前收音机工作频道:", "显示模式:", "收音机步进频率:", "频率模式(频率):"};
     for (int i = 0; i < int(Label1.size()); ++i)
-        Label1[i] =
-            ControlFactory::Label(this, QStringLiteral("Label1(%1)").arg(i), Utf8(captions[i]));
+        Label1[i] = ControlFactory::Label(this, QStringLiteral("Label1(%1)").arg(i), Utf8(captions[i]));
     const QStringList items[] = {{}, {Utf8("频道"), Utf8("频率")}, {"50K", "100K", "200K"}};
     for (int i = 0; i < int(Combo1.size()); ++i)
         Combo1[i] = ControlFactory::List(this, QStringLiteral("Combo1(%1)").arg(i), items[i],
@@ -174,11 +172,10 @@ void Form5::Form_Load() {
 }
 
 void Form5::FitGrid() {
-    if (MSFGrid == nullptr)
-        return;
+    if (MSFGrid == nullptr) return;
     const auto widthFor = [this](int col, int designedTwips, const QString& widest) {
-        const int pixels = std::max(MSFGrid->PixelsForText(MSFGrid->TextMatrix(0, col)),
-                                    MSFGrid->PixelsForText(widest));
+        const int pixels =
+            std::max(MSFGrid->PixelsForText(MSFGrid->TextMatrix(0, col)), MSFGrid->PixelsForText(widest));
         MSFGrid->SetColWidth(col, std::max(designedTwips, PixelsToTwips(pixels)));
     };
     widthFor(kColChannel, kChannelColumnTwips, QString::number(kFmChannelCount));
@@ -204,15 +201,12 @@ void Form5::MSFGrid_Click() {
 }
 
 void Form5::FrequencyBox_KeyPress(int& keyAscii) {
-    if (keyAscii == kEnter)
-        MSFGrid->SetFocus();  // commits through LostFocus
-    if (!IsDigit(keyAscii) && keyAscii != '.' && keyAscii != kBackspace)
-        keyAscii = 0;
+    if (keyAscii == kEnter) MSFGrid->SetFocus();  // commits through LostFocus
+    if (!IsDigit(keyAscii) && keyAscii != '.' && keyAscii != kBackspace) keyAscii = 0;
 }
 
 void Form5::PresentChannel_KeyPress(int& keyAscii) {
-    if (!IsDigit(keyAscii) && keyAscii != kBackspace)
-        keyAscii = 0;
+    if (!IsDigit(keyAscii) && keyAscii != kBackspace) keyAscii = 0;
 }
 
 void Form5::ShowMessageLine(const char* simplified, const char* english, int yInForm) {
@@ -220,22 +214,19 @@ void Form5::ShowMessageLine(const char* simplified, const char* english, int yIn
     const int width = messageArea_->width();
     const int height = std::min(Label2->heightForWidth(width), messageArea_->height());
     const int top = messageArea_->mapFromParent(QPoint(0, yInForm)).y();
-    Label2->setGeometry(0, std::clamp(top, 0, std::max(0, messageArea_->height() - height)), width,
-                        height);
+    Label2->setGeometry(0, std::clamp(top, 0, std::max(0, messageArea_->height() - height)), width, height);
     Label2->show();
     Label2->raise();
 }
 
 void Form5::HideCellEditor() {
-    if (Text1->hasFocus())
-        MSFGrid->setFocus(Qt::OtherFocusReason);
+    if (Text1->hasFocus()) MSFGrid->setFocus(Qt::OtherFocusReason);
     Text1->hide();
 }
 
 void Form5::Text1_LostFocus() {
     // Hiding the editor moves the focus, which would run this again.
-    if (committingText1_)
-        return;
+    if (committingText1_) return;
     QScopedValueRollback<bool> running(committingText1_, true);
     const std::string text = Text1->Text().toStdString();
     if (text.empty()) {
@@ -244,8 +235,7 @@ void Form5::Text1_LostFocus() {
         const double frequency = Val(text);
         if (frequency < kLowestFm || frequency > kHighestFmChannel) {
             ShowMessageLine("超出频率范围(76-108)，请重输。",
-                            "Beyond the scope of frequency(76-108), please input again.",
-                            editCellTop_);
+                            "Beyond the scope of frequency(76-108), please input again.", editCellTop_);
             Text1->SetText(QString());
         } else {
             MSFGrid->SetTextMatrix(EditRow, kColFrequency, HalfStepText(frequency));
@@ -256,16 +246,14 @@ void Form5::Text1_LostFocus() {
 
 void Form5::Text2_LostFocus() {
     const std::string text = Text2->Text().toStdString();
-    if (text.empty() || !IsNumeric(text))
-        return;
+    if (text.empty() || !IsNumeric(text)) return;
     const double frequency = Val(text);
     if (kLowestFm <= frequency && frequency < kFmLimit) {
         Text2->SetText(HalfStepText(frequency));
         return;
     }
     ShowMessageLine("超出频率范围(76-107.95)，请重输。",
-                    "Beyond the scope of frequency(76-107.95), please input again.",
-                    messageArea_->y());
+                    "Beyond the scope of frequency(76-107.95), please input again.", messageArea_->y());
     Text2->SetText(QString());
 }
 
@@ -280,10 +268,8 @@ void Form5::Command1_Click() {
     if (channel && *channel >= 0 && *channel <= std::numeric_limits<int>::max())
         fm.FmChannelNo = static_cast<int>(*channel);
     // An editable list without an item keeps the value it had.
-    if (Combo1[1]->ListIndex() >= 0)
-        fm.FmDisplayMode = Combo1[1]->ListIndex();
-    if (Combo1[2]->ListIndex() >= 0)
-        fm.FmStep = Combo1[2]->ListIndex();
+    if (Combo1[1]->ListIndex() >= 0) fm.FmDisplayMode = Combo1[1]->ListIndex();
+    if (Combo1[2]->ListIndex() >= 0) fm.FmStep = Combo1[2]->ListIndex();
     fm.FmFrequency = Text2->Text().toStdString();
     for (int i = 1; i <= kFmChannelCount; ++i)
         fm.FmChannelFreq[i - 1] = MSFGrid->TextMatrix(i, kColFrequency).toStdString();

@@ -23,7 +23,7 @@ struct FormSet {
 
 // The main window as the forms see it.
 class MainWindowLink {
-public:
+  public:
     virtual ~MainWindowLink() = default;
     // The FM channel menu item follows the FM function of the optional features.
     virtual void SetFmMenuEnabled(bool enabled) = 0;

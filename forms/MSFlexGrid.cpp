@@ -17,15 +17,24 @@ namespace {
 
 Qt::Alignment QtAlignment(int alignment) {
     switch (alignment) {
-        case MSFlexGrid::flexAlignLeftTop: return Qt::AlignLeft | Qt::AlignTop;
-        case MSFlexGrid::flexAlignLeftBottom: return Qt::AlignLeft | Qt::AlignBottom;
-        case MSFlexGrid::flexAlignCenterTop: return Qt::AlignHCenter | Qt::AlignTop;
-        case MSFlexGrid::flexAlignCenterCenter: return Qt::AlignCenter;
-        case MSFlexGrid::flexAlignCenterBottom: return Qt::AlignHCenter | Qt::AlignBottom;
-        case MSFlexGrid::flexAlignRightTop: return Qt::AlignRight | Qt::AlignTop;
-        case MSFlexGrid::flexAlignRightCenter: return Qt::AlignRight | Qt::AlignVCenter;
-        case MSFlexGrid::flexAlignRightBottom: return Qt::AlignRight | Qt::AlignBottom;
-        default: return Qt::AlignLeft | Qt::AlignVCenter;
+        case MSFlexGrid::flexAlignLeftTop:
+            return Qt::AlignLeft | Qt::AlignTop;
+        case MSFlexGrid::flexAlignLeftBottom:
+            return Qt::AlignLeft | Qt::AlignBottom;
+        case MSFlexGrid::flexAlignCenterTop:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case MSFlexGrid::flexAlignCenterCenter:
+            return Qt::AlignCenter;
+        case MSFlexGrid::flexAlignCenterBottom:
+            return Qt::AlignHCenter | Qt::AlignBottom;
+        case MSFlexGrid::flexAlignRightTop:
+            return Qt::AlignRight | Qt::AlignTop;
+        case MSFlexGrid::flexAlignRightCenter:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case MSFlexGrid::flexAlignRightBottom:
+            return Qt::AlignRight | Qt::AlignBottom;
+        default:
+            return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
 
@@ -40,10 +49,14 @@ win::LONG ToWindowsColor(const QColor& color) {
 
 int ButtonCode(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
     }
 }
 
@@ -93,11 +106,13 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGri
 
 MSFlexGrid::~MSFlexGrid() {
     const win::HWND handle = win::HandleOf(this);
-    if (win::GetWindowLongA(handle, win::GWL_WNDPROC) == proc_) win::SetWindowLongA(handle, win::GWL_WNDPROC, oldProc_);
+    if (win::GetWindowLongA(handle, win::GWL_WNDPROC) == proc_)
+        win::SetWindowLongA(handle, win::GWL_WNDPROC, oldProc_);
     win::UnregisterWindowProc(proc_);
 }
 
-win::LRESULT MSFlexGrid::GridWindowProc(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
+win::LRESULT MSFlexGrid::GridWindowProc(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                        win::LPARAM lParam) {
     if (message == win::WM_LBUTTONUP) {
         EndPress();
         return 0;
@@ -111,14 +126,18 @@ void MSFlexGrid::EndPress() {
     emit Click();
 }
 
-int MSFlexGrid::Rows() const { return model_->GridRows(); }
+int MSFlexGrid::Rows() const {
+    return model_->GridRows();
+}
 
 void MSFlexGrid::SetRows(int rows) {
     model_->Resize(rows, Cols() == 0 ? 2 : Cols());
     MakeCurrent(std::clamp(row_, 1, std::max(1, Rows() - 1)), std::clamp(col_, 0, Cols() - 1));
 }
 
-int MSFlexGrid::Cols() const { return model_->GridCols(); }
+int MSFlexGrid::Cols() const {
+    return model_->GridCols();
+}
 
 void MSFlexGrid::SetCols(int cols) {
     model_->Resize(Rows() == 0 ? 2 : Rows(), cols);
@@ -141,8 +160,12 @@ void MSFlexGrid::SetTopRow(int row) {
     verticalScrollBar()->setValue(row - 1);
 }
 
-int MSFlexGrid::Row() const { return row_; }
-int MSFlexGrid::Col() const { return col_; }
+int MSFlexGrid::Row() const {
+    return row_;
+}
+int MSFlexGrid::Col() const {
+    return col_;
+}
 
 bool MSFlexGrid::SetRow(int row) {
     if (row < FixedRows || row >= Rows()) return false;
@@ -156,7 +179,9 @@ bool MSFlexGrid::SetCol(int col) {
     return true;
 }
 
-QModelIndex MSFlexGrid::CurrentModelIndex() const { return model_->index(row_ - 1, col_); }
+QModelIndex MSFlexGrid::CurrentModelIndex() const {
+    return model_->index(row_ - 1, col_);
+}
 
 void MSFlexGrid::MakeCurrent(int row, int col) {
     row_ = row;
@@ -173,10 +198,16 @@ void MSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& p
     col_ = current.column();
 }
 
-QString MSFlexGrid::Text() const { return model_->Text(row_, col_); }
-void MSFlexGrid::SetText(const QString& text) { model_->SetText(row_, col_, text); }
+QString MSFlexGrid::Text() const {
+    return model_->Text(row_, col_);
+}
+void MSFlexGrid::SetText(const QString& text) {
+    model_->SetText(row_, col_, text);
+}
 
-QString MSFlexGrid::TextMatrix(int row, int col) const { return model_->Text(row, col); }
+QString MSFlexGrid::TextMatrix(int row, int col) const {
+    return model_->Text(row, col);
+}
 
 void MSFlexGrid::SetTextMatrix(int row, int col, const QString& text) {
     if (!model_->HasCell(row, col)) return;
@@ -211,7 +242,9 @@ void MSFlexGrid::SetRowHeight(int row, int twips) {
     setRowHeight(row - 1, TwipsToPixels(std::max(0, twips)));
 }
 
-int MSFlexGrid::ColAlignment(int col) const { return col >= 0 && col < Cols() ? colAlignment_[col] : 0; }
+int MSFlexGrid::ColAlignment(int col) const {
+    return col >= 0 && col < Cols() ? colAlignment_[col] : 0;
+}
 
 void MSFlexGrid::SetColAlignment(int col, int alignment) {
     if (col < 0 || col >= Cols()) return;
@@ -224,7 +257,9 @@ win::LONG MSFlexGrid::CellBackColor() const {
     return ToWindowsColor(palette().color(QPalette::Base));
 }
 
-void MSFlexGrid::SetCellBackColor(win::LONG color) { model_->SetBackColor(row_, col_, FromWindowsColor(color)); }
+void MSFlexGrid::SetCellBackColor(win::LONG color) {
+    model_->SetBackColor(row_, col_, FromWindowsColor(color));
+}
 
 QRect MSFlexGrid::CurrentCellRect() {
     const QModelIndex index = CurrentModelIndex();
@@ -233,14 +268,26 @@ QRect MSFlexGrid::CurrentCellRect() {
     return visualRect(index).translated(viewport()->geometry().topLeft());
 }
 
-int MSFlexGrid::CellLeft() { return CurrentCellRect().left(); }
-int MSFlexGrid::CellTop() { return CurrentCellRect().top(); }
-int MSFlexGrid::CellWidth() { return CurrentCellRect().width(); }
-int MSFlexGrid::CellHeight() { return CurrentCellRect().height(); }
+int MSFlexGrid::CellLeft() {
+    return CurrentCellRect().left();
+}
+int MSFlexGrid::CellTop() {
+    return CurrentCellRect().top();
+}
+int MSFlexGrid::CellWidth() {
+    return CurrentCellRect().width();
+}
+int MSFlexGrid::CellHeight() {
+    return CurrentCellRect().height();
+}
 
-win::HWND MSFlexGrid::hWnd() { return win::HandleOf(this); }
+win::HWND MSFlexGrid::hWnd() {
+    return win::HandleOf(this);
+}
 
-void MSFlexGrid::SetFocus() { FocusTracker::SetFocus(this); }
+void MSFlexGrid::SetFocus() {
+    FocusTracker::SetFocus(this);
+}
 
 int MSFlexGrid::PixelsForText(const QString& text) const {
     const int inCell = fontMetrics().horizontalAdvance(text);
@@ -291,12 +338,16 @@ void MSFlexGrid::mouseReleaseEvent(QMouseEvent* event) {
     if (clickDue) emit Click();
 }
 
-void MSFlexGrid::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+void MSFlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void MSFlexGrid::keyPressEvent(QKeyEvent* event) {
     int keyAscii = 0;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) keyAscii = 13;
-    else if (event->key() == Qt::Key_Escape) keyAscii = 27;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        keyAscii = 13;
+    else if (event->key() == Qt::Key_Escape)
+        keyAscii = 27;
     else if (!(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) && !event->text().isEmpty() &&
              event->text().at(0).isPrint())
         keyAscii = event->text().at(0).unicode();
@@ -319,7 +370,8 @@ void MSFlexGrid::focusOutEvent(QFocusEvent* event) {
 }
 
 bool MSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel && (watched == verticalScrollBar() || watched == horizontalScrollBar())) {
+    if (event->type() == QEvent::Wheel &&
+        (watched == verticalScrollBar() || watched == horizontalScrollBar())) {
         QCoreApplication::sendEvent(viewport(), event);
         return true;
     }

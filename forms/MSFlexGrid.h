@@ -26,7 +26,7 @@ class FlexGridModel;
 
 class MSFlexGrid : public QTableView {
     Q_OBJECT
-public:
+  public:
     static constexpr int FixedRows = 1;
     static constexpr int FixedCols = 1;
     // ColAlignment values.
@@ -110,7 +110,7 @@ public:
     // Pixels the grid needs across to show every column without scrolling.
     int WidthForAllColumns() const;
 
-signals:
+  signals:
     void Click();
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt;
     // x, y: pixels in the grid.
@@ -119,7 +119,7 @@ signals:
     // A header text was set (its column may need another width).
     void HeaderChanged(int col);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -131,7 +131,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
-private:
+  private:
     win::LRESULT GridWindowProc(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
     void EndPress();
     QModelIndex CurrentModelIndex() const;

@@ -44,11 +44,15 @@ void MdiChildForm::KeepInsideArea() {
 }
 
 void MdiChildForm::HideForm() {
-    if (subWindow_ != nullptr) subWindow_->hide();
-    else hide();
+    if (subWindow_ != nullptr)
+        subWindow_->hide();
+    else
+        hide();
 }
 
-bool MdiChildForm::IsShown() const { return subWindow_ ? subWindow_->isVisible() : isVisible(); }
+bool MdiChildForm::IsShown() const {
+    return subWindow_ ? subWindow_->isVisible() : isVisible();
+}
 
 void MdiChildForm::Form_QueryUnload(int& cancel, int unloadMode) {
     if (unloadMode == 0) {
@@ -75,8 +79,10 @@ void MdiChildForm::GrowToFitContents() {
 void MdiChildForm::closeEvent(QCloseEvent* event) {
     int cancel = 0;
     Form_QueryUnload(cancel, 0);
-    if (cancel != 0) event->ignore();
-    else event->accept();
+    if (cancel != 0)
+        event->ignore();
+    else
+        event->accept();
 }
 
 }  // namespace qav

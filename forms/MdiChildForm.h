@@ -11,7 +11,7 @@ namespace qav {
 
 class MdiChildForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MdiChildForm(QWidget* parent = nullptr);
 
     // Puts the form into the main window's area, hidden.
@@ -22,7 +22,7 @@ public:
     bool IsShown() const;
     QMdiSubWindow* SubWindow() const { return subWindow_; }
 
-protected:
+  protected:
     // unloadMode 0: the user closes the window. Default: hide instead of unloading.
     virtual void Form_QueryUnload(int& cancel, int unloadMode);
     void closeEvent(QCloseEvent* event) override;
@@ -30,7 +30,7 @@ protected:
     // captions after a language change) gets a larger window, so nothing is cut off.
     bool event(QEvent* event) override;
 
-private:
+  private:
     void GrowToFitContents();
     void KeepInsideArea();
 

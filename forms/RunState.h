@@ -16,10 +16,10 @@
 namespace qav {
 
 struct BandSelection {
-    int BandLow = 0;                 // lower band limit, MHz (from the band text)
-    double BandHigh = 0;             // upper band limit, MHz; frequencies must lie below it
-    int PrevBandIndex = 2;           // the band before the user opened the list
-    bool BandChangeByProgram = true; // false only while the user's choice in the open list is pending
+    int BandLow = 0;                  // lower band limit, MHz (from the band text)
+    double BandHigh = 0;              // upper band limit, MHz; frequencies must lie below it
+    int PrevBandIndex = 2;            // the band before the user opened the list
+    bool BandChangeByProgram = true;  // false only while the user's choice in the open list is pending
 };
 
 // One group of the hidden service unlock on the optional features: three labels
@@ -30,8 +30,8 @@ struct ServiceUnlockGroup {
 };
 
 struct ServiceFlags {
-    bool ForceWriteAllowed = false;  // a band mismatch at a write asks instead of refusing
-    bool TuningWriteAllowed = false; // a write also sends the tuning block
+    bool ForceWriteAllowed = false;     // a band mismatch at a write asks instead of refusing
+    bool TuningWriteAllowed = false;    // a write also sends the tuning block
     ServiceUnlockGroup ServiceUnlockA;  // completing it sets ForceWriteAllowed
     ServiceUnlockGroup ServiceUnlockB;  // completing it sets TuningWriteAllowed
 };

@@ -10,8 +10,7 @@
 namespace qav {
 
 // The band selector's items, in list order.
-inline constexpr std::array<std::string_view, 3> kBandTexts = {"136-174MHz", "350-390MHz",
-                                                               "400-470MHz"};
+inline constexpr std::array<std::string_view, 3> kBandTexts = {"136-174MHz", "350-390MHz", "400-470MHz"};
 
 // Band selector index for a `BandCode`: 3 -> 1, 4 -> 2, any other -> 0.
 int BandIndexFromCode(int bandCode);

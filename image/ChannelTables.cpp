@@ -12,8 +12,7 @@ ChannelTables::ChannelTables(int channelCount, int optionColumns)
     : channelCount_(std::max(channelCount, 0)),
       optionColumns_(std::max(optionColumns, 0)),
       freq_(static_cast<std::size_t>(channelCount_) * kFreqColumns),
-      options_(static_cast<std::size_t>(channelCount_) * static_cast<std::size_t>(optionColumns_),
-               0),
+      options_(static_cast<std::size_t>(channelCount_) * static_cast<std::size_t>(optionColumns_), 0),
       optionText_(options_.size()),
       names_(static_cast<std::size_t>(channelCount_)) {}
 

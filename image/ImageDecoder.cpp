@@ -98,8 +98,8 @@ const std::string& OptionItem(const DecodeContext& context, int column, int bit)
     return context.optionItems[static_cast<std::size_t>(column)][static_cast<std::size_t>(bit)];
 }
 
-void DecodeChannelTone(const Reader& read, int offset, const DecodeContext& context,
-                       ChannelTables& tables, int ch, int column) {
+void DecodeChannelTone(const Reader& read, int offset, const DecodeContext& context, ChannelTables& tables,
+                       int ch, int column) {
     if (column >= tables.optionColumns()) {
         return;
     }
@@ -120,9 +120,8 @@ void SetNumOf(const MemoryImage& readImage, const DecodeContext& context, Channe
             continue;
         }
         tables.ChannelFreq(ch, 0) = FreqBcdText(read.Bytes<4>(b + kRecRxFreq));
-        tables.ChannelFreq(ch, 1) = read(b + kRecTxFreq) == 0xFF
-                                        ? std::string()
-                                        : FreqBcdText(read.Bytes<4>(b + kRecTxFreq));
+        tables.ChannelFreq(ch, 1) =
+            read(b + kRecTxFreq) == 0xFF ? std::string() : FreqBcdText(read.Bytes<4>(b + kRecTxFreq));
         DecodeChannelTone(read, b + kRecRxTone, context, tables, ch, 0);
         DecodeChannelTone(read, b + kRecTxTone, context, tables, ch, 1);
         const std::uint8_t flags = read(b + kRecFlags);
@@ -140,8 +139,7 @@ void SetNumOf(const MemoryImage& readImage, const DecodeContext& context, Channe
 
 int SetGrid(int bandCode, const DecodeContext& context, ChannelTables& tables) {
     const int bandIndex = BandIndexFromCode(bandCode);
-    const BandBounds bounds =
-        BandBoundsFromText(context.bandTexts[static_cast<std::size_t>(bandIndex)]);
+    const BandBounds bounds = BandBoundsFromText(context.bandTexts[static_cast<std::size_t>(bandIndex)]);
     for (int ch = 0; ch < tables.channelCount(); ++ch) {
         const std::string& rxText = tables.ChannelFreq(ch, 0);
         const double rx = Val(rxText);
@@ -155,8 +153,8 @@ int SetGrid(int bandCode, const DecodeContext& context, ChannelTables& tables) {
 void DecodeChannelNames(const MemoryImage& readImage, ChannelTables& tables) {
     const Reader read(readImage);
     for (int ch = 0; ch < tables.channelCount(); ++ch) {
-        tables.ChannelName(ch) = ChannelNameText(
-            read.Bytes<kChannelNameSize>(kChannelNameBlock + ch * kChannelNameSize));
+        tables.ChannelName(ch) =
+            ChannelNameText(read.Bytes<kChannelNameSize>(kChannelNameBlock + ch * kChannelNameSize));
     }
 }
 

@@ -35,8 +35,7 @@ std::string Indexed(const char* table, int a, int b) {
 
 class Encoder {
   public:
-    Encoder(MemoryImage& image, std::vector<EncodeFault>& faults)
-        : image_(image), faults_(faults) {}
+    Encoder(MemoryImage& image, std::vector<EncodeFault>& faults) : image_(image), faults_(faults) {}
 
     void Put(int offset, std::uint8_t value) { image_.at(offset) = value; }
 
@@ -59,8 +58,8 @@ class Encoder {
 
     // A list index checked against its list: the index checked value, or a
     // fault (and nullopt).
-    std::optional<int> CheckedIndex(std::optional<int> value, int items, const std::string& field,
-                                    int offset, int index = -1) {
+    std::optional<int> CheckedIndex(std::optional<int> value, int items, const std::string& field, int offset,
+                                    int index = -1) {
         if (!value || *value < 0) {
             Fault(field, offset, EncodeProblem::NoSelection, index);
             return std::nullopt;
@@ -219,8 +218,7 @@ std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTab
                                      MemoryImage& writeImage) {
     std::vector<EncodeFault> faults;
     const int channels = tables.channelCount();
-    if (channels > kChannelSlots ||
-        tables.optionColumns() < 2 + static_cast<int>(kFlagBits.size()) ||
+    if (channels > kChannelSlots || tables.optionColumns() < 2 + static_cast<int>(kFlagBits.size()) ||
         writeImage.size() < kChannelNameBlock + channels * kChannelNameSize) {
         faults.push_back({"WriteImage", -1, 0, EncodeProblem::LayoutMismatch});
         return faults;

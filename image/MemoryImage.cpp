@@ -6,8 +6,7 @@
 namespace qav {
 
 MemoryImage::MemoryImage(const ModelProfile& profile)
-    : storage_(static_cast<std::size_t>(std::max({profile.imageArraySize, profile.imageSize, 0})),
-               0),
+    : storage_(static_cast<std::size_t>(std::max({profile.imageArraySize, profile.imageSize, 0})), 0),
       size_(std::max(profile.imageSize, 0)) {}
 
 std::uint8_t MemoryImage::at(int offset) const {

@@ -8,20 +8,20 @@
 namespace qav {
 
 struct ModelProfile {
-    std::string_view programName;   // also the executable and per-user folder name
-    std::string_view windowTitle;   // main window title
-    std::string_view aboutTitle;    // About box title line
-    int channelCount;               // memory channels in the radio
-    int optionColumns;              // columns of ChannelOptions per channel
-    int imageSize;                  // image bytes that travel (0 .. imageSize-1)
-    int imageArraySize;             // size of ReadImage / WriteImage (one spare byte)
-    std::string_view fileIdent;     // first six bytes of a .dat file
-    int dataFileSize;               // header + image bytes
+    std::string_view programName;  // also the executable and per-user folder name
+    std::string_view windowTitle;  // main window title
+    std::string_view aboutTitle;   // About box title line
+    int channelCount;              // memory channels in the radio
+    int optionColumns;             // columns of ChannelOptions per channel
+    int imageSize;                 // image bytes that travel (0 .. imageSize-1)
+    int imageArraySize;            // size of ReadImage / WriteImage (one spare byte)
+    std::string_view fileIdent;    // first six bytes of a .dat file
+    int dataFileSize;              // header + image bytes
     std::string_view defaultDataFile;
     std::array<std::string_view, 3> helpFiles;  // by Language: Simplified, English, Traditional
-    int readProgressMax;            // progress window maximum while reading
-    int writeProgressMax;           // ... while writing
-    std::string_view registryKey;   // per-user settings key holding the language
+    int readProgressMax;                        // progress window maximum while reading
+    int writeProgressMax;                       // ... while writing
+    std::string_view registryKey;               // per-user settings key holding the language
 };
 
 // The second model: 128 channels, 3072-byte image.

@@ -216,8 +216,7 @@ std::optional<std::int64_t> RoundToWhole(double value) {
     return whole;
 }
 
-std::optional<std::int64_t> ParseScaledDecimal(std::string_view text, int decimals,
-                                               std::int64_t maxScaled) {
+std::optional<std::int64_t> ParseScaledDecimal(std::string_view text, int decimals, std::int64_t maxScaled) {
     if (decimals < 0 || decimals > 9 || maxScaled < 0) {
         return std::nullopt;
     }

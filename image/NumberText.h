@@ -46,7 +46,6 @@ std::optional<std::int64_t> RoundToWhole(double value);
 // "435.125" with 5 gives 43512500. Further decimals must be zeros ("1.2300"
 // with 2 gives 123); a text that is not such a number, has more significant
 // decimals or exceeds `maxScaled` gives std::nullopt.
-std::optional<std::int64_t> ParseScaledDecimal(std::string_view text, int decimals,
-                                               std::int64_t maxScaled);
+std::optional<std::int64_t> ParseScaledDecimal(std::string_view text, int decimals, std::int64_t maxScaled);
 
 }  // namespace qav

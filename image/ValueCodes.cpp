@@ -40,8 +40,7 @@ std::string HexByte(std::uint8_t value) {
 // ---- FreqBcd ---------------------------------------------------------------
 
 std::string FreqBcdText(std::span<const std::uint8_t, 4> bytes) {
-    const std::string digits =
-        HexByte(bytes[3]) + HexByte(bytes[2]) + HexByte(bytes[1]) + HexByte(bytes[0]);
+    const std::string digits = HexByte(bytes[3]) + HexByte(bytes[2]) + HexByte(bytes[1]) + HexByte(bytes[0]);
     return digits.substr(0, 3) + "." + digits.substr(3);
 }
 
@@ -60,8 +59,7 @@ int FreqBcdByte(std::string_view text, int n) {
         case 3:
             return static_cast<int>(HexToDouble(SafeSubstr(digits, 4, 2)));
         case 4:
-            return static_cast<int>(
-                HexToDouble(text.size() >= 2 ? text.substr(text.size() - 2) : text));
+            return static_cast<int>(HexToDouble(text.size() >= 2 ? text.substr(text.size() - 2) : text));
         default:
             return 0;
     }
@@ -149,8 +147,7 @@ std::string FmFreqCodeText(std::uint8_t high, std::uint8_t low) {
 }
 
 std::optional<std::array<std::uint8_t, 2>> FmFreqCodeBytes(std::string_view text) {
-    const std::optional<std::int64_t> hundredths =
-        ParseScaledDecimal(text, 2, kFmHighestHundredths);
+    const std::optional<std::int64_t> hundredths = ParseScaledDecimal(text, 2, kFmHighestHundredths);
     if (!hundredths || *hundredths < kFmLowestHundredths ||
         (*hundredths - kFmLowestHundredths) % kFmStepHundredths != 0) {
         return std::nullopt;

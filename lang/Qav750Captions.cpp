@@ -1,6 +1,6 @@
-#include "lang/CaptionCatalogue.h"
-
 #include <array>
+
+#include "lang/CaptionCatalogue.h"
 
 namespace qav {
 namespace {
@@ -214,8 +214,12 @@ constexpr std::array kTabs{
 
 }  // namespace
 
-std::span<const CaptionRow> Qav750Captions() { return kRows; }
+std::span<const CaptionRow> Qav750Captions() {
+    return kRows;
+}
 
-std::span<const TabCaptionRow> Qav750TabCaptions() { return kTabs; }
+std::span<const TabCaptionRow> Qav750TabCaptions() {
+    return kTabs;
+}
 
 }  // namespace qav

@@ -12,7 +12,9 @@ QString UserConfigFolder(std::string_view programName) {
     return base + '/' + QString::fromUtf8(programName.data(), qsizetype(programName.size()));
 }
 
-QString AppPath() { return QCoreApplication::applicationDirPath(); }
+QString AppPath() {
+    return QCoreApplication::applicationDirPath();
+}
 
 QString ShippedFile(std::string_view programName, const QString& fileName) {
     return ShippedFile(AppPath(), programName, fileName);
@@ -22,8 +24,8 @@ QString ShippedFile(const QString& programFolder, std::string_view programName, 
     const QString besideExe = programFolder + '/' + fileName;
     if (QFileInfo::exists(besideExe)) return besideExe;
     const QString installed = programFolder + "/../share/" +
-                              QString::fromUtf8(programName.data(), qsizetype(programName.size())) +
-                              '/' + fileName;
+                              QString::fromUtf8(programName.data(), qsizetype(programName.size())) + '/' +
+                              fileName;
     if (QFileInfo::exists(installed)) return QDir::cleanPath(installed);
     return besideExe;
 }

@@ -14,7 +14,8 @@ struct sigaction g_previous {};
 
 void OnSigterm(int) {
     const char byte = 1;
-    if (g_writeEnd >= 0) [[maybe_unused]] const ssize_t n = ::write(g_writeEnd, &byte, 1);
+    if (g_writeEnd >= 0) [[maybe_unused]]
+        const ssize_t n = ::write(g_writeEnd, &byte, 1);
 }
 
 }  // namespace

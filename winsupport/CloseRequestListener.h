@@ -12,12 +12,12 @@ namespace qav {
 
 class CloseRequestListener : public QObject {
     Q_OBJECT
-public:
+  public:
     // Only one listener exists at a time; it owns the SIGTERM handler while it lives.
     explicit CloseRequestListener(std::function<void()> onCloseRequest, QObject* parent = nullptr);
     ~CloseRequestListener() override;
 
-private:
+  private:
     void Drain();
 
     std::function<void()> onCloseRequest_;

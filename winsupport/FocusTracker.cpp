@@ -24,7 +24,9 @@ void SetFocus(QWidget* target) {
     if (target) target->setFocus(Qt::OtherFocusReason);
 }
 
-QWidget* Current() { return Holder(); }
+QWidget* Current() {
+    return Holder();
+}
 
 void CommitCurrent() {
     QPointer<QWidget> previous = Holder();

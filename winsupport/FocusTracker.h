@@ -13,7 +13,7 @@ namespace qav {
 
 // A control that raises LostFocus.
 class FocusClient {
-public:
+  public:
     virtual ~FocusClient() = default;
     virtual void RaiseLostFocus() = 0;
 };

@@ -12,7 +12,9 @@ void GSubclass::DetachMessage(ISubclass& object, HWND window, UINT message) {
     MSubclass::SubclassDetach(object, window, message);
 }
 
-LONG GSubclass::CurrentMessage() const { return MSubclass::GetCurrentMessage(); }
+LONG GSubclass::CurrentMessage() const {
+    return MSubclass::GetCurrentMessage();
+}
 
 LRESULT GSubclass::CallOldWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return MSubclass::CallOldWindowProc(window, message, wParam, lParam);

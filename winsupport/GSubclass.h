@@ -7,7 +7,7 @@
 namespace qav::win {
 
 class GSubclass {
-public:
+  public:
     // Start subclassing for a particular message. Throws SubclassError.
     void AttachMessage(ISubclass& object, HWND window, UINT message);
     // Stop subclassing for a particular message. Never fails.

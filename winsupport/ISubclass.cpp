@@ -25,7 +25,9 @@ ISubclass::ISubclass() {
     live.objects.emplace(reference_, this);
 }
 
-ISubclass::~ISubclass() { Live().objects.erase(reference_); }
+ISubclass::~ISubclass() {
+    Live().objects.erase(reference_);
+}
 
 ISubclass* ISubclass::FromReference(LONG reference) {
     const auto& objects = Live().objects;

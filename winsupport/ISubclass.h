@@ -13,7 +13,7 @@
 namespace qav::win {
 
 class ISubclass {
-public:
+  public:
     ISubclass();
     virtual ~ISubclass();
     ISubclass(const ISubclass&) = delete;
@@ -32,7 +32,7 @@ public:
     // The live object of a reference number, or nullptr.
     static ISubclass* FromReference(LONG reference);
 
-private:
+  private:
     LONG reference_;
 };
 

@@ -45,10 +45,17 @@ void KeyFilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     int key = 0;
     switch (event->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: key = 13; break;
-        case Qt::Key_Backspace: key = 8; break;
-        case Qt::Key_Escape: key = 27; break;
-        default: break;
+        case Qt::Key_Enter:
+            key = 13;
+            break;
+        case Qt::Key_Backspace:
+            key = 8;
+            break;
+        case Qt::Key_Escape:
+            key = 27;
+            break;
+        default:
+            break;
     }
     const bool control = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
     if (key == 0 && (control || event->text().isEmpty() || !event->text().at(0).isPrint())) {
@@ -59,8 +66,10 @@ void KeyFilteredLineEdit::keyPressEvent(QKeyEvent* event) {
         QPointer<KeyFilteredLineEdit> self(this);
         const int result = Filter(key);
         if (!self) return;
-        if (result == key) QLineEdit::keyPressEvent(event);
-        else if (result != 0) InsertFiltered(QString(QChar(result)));
+        if (result == key)
+            QLineEdit::keyPressEvent(event);
+        else if (result != 0)
+            InsertFiltered(QString(QChar(result)));
         event->accept();
         return;
     }
@@ -94,7 +103,8 @@ void KeyFilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     QPointer<QMenu> menu = createStandardContextMenu();
     if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
         paste->disconnect();
-        connect(paste, &QAction::triggered, this, [this] { InsertFiltered(QApplication::clipboard()->text()); });
+        connect(paste, &QAction::triggered, this,
+                [this] { InsertFiltered(QApplication::clipboard()->text()); });
     }
     menu->exec(event->globalPos());
     delete menu;

@@ -10,24 +10,24 @@ namespace qav {
 
 class KeyFilteredLineEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit KeyFilteredLineEdit(QWidget* parent = nullptr);
 
     // Inserts text at the cursor as if each character were typed.
     void InsertFiltered(const QString& text);
 
-signals:
+  signals:
     // keyAscii: the character code (13 Enter, 8 Backspace, 27 Escape); set it to
     // 0 to discard the key, or to another code to insert that instead.
     void KeyPress(int& keyAscii);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     // Runs the handler for one key; returns the code to apply, 0 for none.
     int Filter(int keyAscii);
 };

@@ -15,9 +15,12 @@ struct LangText {
     // Any other value of the language counts as English.
     QString Pick(int language) const {
         switch (language) {
-            case 0: return QString::fromUtf8(simplified);
-            case 2: return QString::fromUtf8(traditional);
-            default: return QString::fromUtf8(english);
+            case 0:
+                return QString::fromUtf8(simplified);
+            case 2:
+                return QString::fromUtf8(traditional);
+            default:
+                return QString::fromUtf8(english);
         }
     }
 };

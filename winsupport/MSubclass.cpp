@@ -14,13 +14,25 @@ namespace {
 LONG currentMessage = 0;
 bool lastStoreSucceeded = false;
 
-std::string Number(long value) { return std::to_string(value); }
+std::string Number(long value) {
+    return std::to_string(value);
+}
 
-std::string OldProcName(HWND h) { return Number(h); }
-std::string WindowCountName(HWND h) { return "C" + Number(h); }
-std::string MessagePrefix(HWND h, UINT m) { return Number(h) + "#" + Number(static_cast<LONG>(m)); }
-std::string MessageCountName(HWND h, UINT m) { return MessagePrefix(h, m) + "C"; }
-std::string ObjectName(HWND h, UINT m, LONG i) { return MessagePrefix(h, m) + "#" + Number(i); }
+std::string OldProcName(HWND h) {
+    return Number(h);
+}
+std::string WindowCountName(HWND h) {
+    return "C" + Number(h);
+}
+std::string MessagePrefix(HWND h, UINT m) {
+    return Number(h) + "#" + Number(static_cast<LONG>(m));
+}
+std::string MessageCountName(HWND h, UINT m) {
+    return MessagePrefix(h, m) + "C";
+}
+std::string ObjectName(HWND h, UINT m, LONG i) {
+    return MessagePrefix(h, m) + "#" + Number(i);
+}
 
 void Store(HWND h, const std::string& name, LONG value) {
     lastStoreSucceeded = SetPropA(h, name, value);
@@ -48,30 +60,59 @@ struct PreviousProcedure {
 
 }  // namespace
 
-LONG GetCurrentMessage() { return currentMessage; }
+LONG GetCurrentMessage() {
+    return currentMessage;
+}
 
 void RaiseSubclassError(int code) {
     if (code < 1001) throw SubclassError(code, ExecutableName(), "Invalid procedure call or argument");
     const char* description = "";
     switch (code) {
-        case SubclassError::kCantSubclass: description = "Can't subclass window"; break;
-        case SubclassError::kAlreadyHandled: description = "Message already handled by another class"; break;
-        case SubclassError::kInvalidWindow: description = "Invalid window"; break;
-        case SubclassError::kExternalWindow: description = "Can't modify external window"; break;
-        default: break;
+        case SubclassError::kCantSubclass:
+            description = "Can't subclass window";
+            break;
+        case SubclassError::kAlreadyHandled:
+            description = "Message already handled by another class";
+            break;
+        case SubclassError::kInvalidWindow:
+            description = "Invalid window";
+            break;
+        case SubclassError::kExternalWindow:
+            description = "Can't modify external window";
+            break;
+        default:
+            break;
     }
     throw SubclassError(code, ExecutableName() + ".WindowProc", description);
 }
 
-LONG GetOldWindowProc(HWND h) { return GetPropA(h, OldProcName(h)); }
-void SetOldWindowProc(HWND h, LONG procedure) { Store(h, OldProcName(h), procedure); }
-LONG GetWindowCount(HWND h) { return GetPropA(h, WindowCountName(h)); }
-void SetWindowCount(HWND h, LONG count) { Store(h, WindowCountName(h), count); }
-LONG GetMessageCount(HWND h, UINT m) { return GetPropA(h, MessageCountName(h, m)); }
-void SetMessageCount(HWND h, UINT m, LONG count) { Store(h, MessageCountName(h, m), count); }
-LONG GetAttachedObject(HWND h, UINT m, LONG i) { return GetPropA(h, ObjectName(h, m, i)); }
-void SetAttachedObject(HWND h, UINT m, LONG i, LONG reference) { Store(h, ObjectName(h, m, i), reference); }
-bool LastStoreSucceeded() { return lastStoreSucceeded; }
+LONG GetOldWindowProc(HWND h) {
+    return GetPropA(h, OldProcName(h));
+}
+void SetOldWindowProc(HWND h, LONG procedure) {
+    Store(h, OldProcName(h), procedure);
+}
+LONG GetWindowCount(HWND h) {
+    return GetPropA(h, WindowCountName(h));
+}
+void SetWindowCount(HWND h, LONG count) {
+    Store(h, WindowCountName(h), count);
+}
+LONG GetMessageCount(HWND h, UINT m) {
+    return GetPropA(h, MessageCountName(h, m));
+}
+void SetMessageCount(HWND h, UINT m, LONG count) {
+    Store(h, MessageCountName(h, m), count);
+}
+LONG GetAttachedObject(HWND h, UINT m, LONG i) {
+    return GetPropA(h, ObjectName(h, m, i));
+}
+void SetAttachedObject(HWND h, UINT m, LONG i, LONG reference) {
+    Store(h, ObjectName(h, m, i), reference);
+}
+bool LastStoreSucceeded() {
+    return lastStoreSucceeded;
+}
 
 bool IsWindowOfThisProcess(HWND h) {
     DWORD owner = 0;
@@ -90,7 +131,8 @@ void SubclassAttach(ISubclass& object, HWND h, UINT m) {
 
     const LONG n = GetMessageCount(h, m);
     for (LONG i = 1; i <= n; ++i)
-        if (GetAttachedObject(h, m, i) == object.Reference()) RaiseSubclassError(SubclassError::kAlreadyHandled);
+        if (GetAttachedObject(h, m, i) == object.Reference())
+            RaiseSubclassError(SubclassError::kAlreadyHandled);
 
     SetMessageCount(h, m, n + 1);
     if (!LastStoreSucceeded()) RaiseSubclassError(SubclassError::kInvalidCall);
@@ -145,7 +187,8 @@ void SubclassDetach(ISubclass& object, HWND h, UINT m) {
 
     const LONG windowCount = GetWindowCount(h);
     if (windowCount == 1) {
-        if (const LONG previous = GetOldWindowProc(h); previous != 0) SetWindowLongA(h, GWL_WNDPROC, previous);
+        if (const LONG previous = GetOldWindowProc(h); previous != 0)
+            SetWindowLongA(h, GWL_WNDPROC, previous);
         SetOldWindowProc(h, 0);
     }
     SetWindowCount(h, windowCount - 1);
@@ -153,7 +196,8 @@ void SubclassDetach(ISubclass& object, HWND h, UINT m) {
 
 void SubclassDetachAll(HWND h) {
     if (GetWindowCount(h) > 0) {
-        if (const LONG previous = GetOldWindowProc(h); previous != 0) SetWindowLongA(h, GWL_WNDPROC, previous);
+        if (const LONG previous = GetOldWindowProc(h); previous != 0)
+            SetWindowLongA(h, GWL_WNDPROC, previous);
         SetOldWindowProc(h, 0);
         SetWindowCount(h, 0);
     }

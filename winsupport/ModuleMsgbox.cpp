@@ -34,29 +34,39 @@ struct ButtonSet {
 ButtonSet ButtonsFor(int style) {
     using SB = QMessageBox::StandardButton;
     switch (style & 0xF) {
-        case MB_OKCANCEL: return {{{IDOK, SB::Ok}, {IDCANCEL, SB::Cancel}}, IDCANCEL};
+        case MB_OKCANCEL:
+            return {{{IDOK, SB::Ok}, {IDCANCEL, SB::Cancel}}, IDCANCEL};
         case MB_ABORTRETRYIGNORE:
             return {{{IDABORT, SB::Abort}, {IDRETRY, SB::Retry}, {IDIGNORE, SB::Ignore}}, 0};
-        case MB_YESNOCANCEL: return {{{IDYES, SB::Yes}, {IDNO, SB::No}, {IDCANCEL, SB::Cancel}}, IDCANCEL};
-        case MB_YESNO: return {{{IDYES, SB::Yes}, {IDNO, SB::No}}, 0};
-        case MB_RETRYCANCEL: return {{{IDRETRY, SB::Retry}, {IDCANCEL, SB::Cancel}}, IDCANCEL};
-        default: return {{{IDOK, SB::Ok}}, IDOK};
+        case MB_YESNOCANCEL:
+            return {{{IDYES, SB::Yes}, {IDNO, SB::No}, {IDCANCEL, SB::Cancel}}, IDCANCEL};
+        case MB_YESNO:
+            return {{{IDYES, SB::Yes}, {IDNO, SB::No}}, 0};
+        case MB_RETRYCANCEL:
+            return {{{IDRETRY, SB::Retry}, {IDCANCEL, SB::Cancel}}, IDCANCEL};
+        default:
+            return {{{IDOK, SB::Ok}}, IDOK};
     }
 }
 
 QMessageBox::Icon IconFor(int style) {
     switch (style & 0xF0) {
-        case MB_ICONERROR: return QMessageBox::Critical;
-        case MB_ICONQUESTION: return QMessageBox::Question;
-        case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-        case MB_ICONINFORMATION: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case MB_ICONERROR:
+            return QMessageBox::Critical;
+        case MB_ICONQUESTION:
+            return QMessageBox::Question;
+        case MB_ICONEXCLAMATION:
+            return QMessageBox::Warning;
+        case MB_ICONINFORMATION:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
 // The person at the keyboard answers.
 class ModalAnswerer : public MessageAnswerer {
-public:
+  public:
     int Answer(QMessageBox& box, const MessageRecord& record) override {
         box.exec();
         const QVariant id = box.clickedButton() ? box.clickedButton()->property("qavButtonId") : QVariant();
@@ -73,7 +83,8 @@ ModuleMsgbox::ModuleMsgbox(const int& language, QString appTitle)
 QMap<int, QString> ModuleMsgbox::ButtonCaptions(int language) {
     QMap<int, QString> captions;
     if (language != 0 && language != 1) return captions;
-    for (const auto& c : kCaptions) captions.insert(c.id, QString::fromUtf8(language == 0 ? c.simplified : c.english));
+    for (const auto& c : kCaptions)
+        captions.insert(c.id, QString::fromUtf8(language == 0 ? c.simplified : c.english));
     return captions;
 }
 

@@ -53,7 +53,7 @@ struct MessageRecord {
 // Answers a box in place of the person at the keyboard. The default answerer
 // runs the box modally; tests install one that records and answers by script.
 class MessageAnswerer {
-public:
+  public:
     virtual ~MessageAnswerer() = default;
     // The box is fully set up (buttons, captions, icon, default button) but not
     // shown. Returns the identifier of the pressed button.
@@ -61,7 +61,7 @@ public:
 };
 
 class ModuleMsgbox {
-public:
+  public:
     // language: the run's current Language, read at every box.
     // appTitle: shown when a caller passes an empty title.
     ModuleMsgbox(const int& language, QString appTitle);
@@ -81,7 +81,7 @@ public:
     // (the toolkit's own captions stay).
     static QMap<int, QString> ButtonCaptions(int language);
 
-private:
+  private:
     const int& language_;
     QString appTitle_;
     QPointer<QWidget> owner_;

@@ -55,8 +55,8 @@ int ToByte(const QString& text, std::uint8_t& byte) {
 
 }  // namespace
 
-int RegSetBinaryByte(win::Registry& registry, win::HKEY root, const QString& subKey,
-                     const QString& valueName, const QString& valueText) {
+int RegSetBinaryByte(win::Registry& registry, win::HKEY root, const QString& subKey, const QString& valueName,
+                     const QString& valueText) {
     std::uint8_t byte = 0;
     win::HKEY key = 0;
     registry.RegCreateKeyA(root, subKey, &key);

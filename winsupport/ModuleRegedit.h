@@ -26,7 +26,7 @@ QString RegGetValueText(win::Registry& registry, win::HKEY root, const QString& 
 // binary value under root\subKey, creating the key. Returns 0, or the conversion
 // error (kErrTypeMismatch, kErrOverflow) before anything is written. The result
 // of the store itself is not reported.
-int RegSetBinaryByte(win::Registry& registry, win::HKEY root, const QString& subKey,
-                     const QString& valueName, const QString& valueText);
+int RegSetBinaryByte(win::Registry& registry, win::HKEY root, const QString& subKey, const QString& valueName,
+                     const QString& valueText);
 
 }  // namespace qav

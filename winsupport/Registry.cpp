@@ -20,7 +20,9 @@ QString RootName(HKEY root) {
 // File format, one line each:
 //   [root\sub-key]
 //   value name=type:hex bytes
-Registry::Registry(QString filePath) : filePath_(std::move(filePath)) { Load(); }
+Registry::Registry(QString filePath) : filePath_(std::move(filePath)) {
+    Load();
+}
 
 void Registry::Load() {
     QFile file(filePath_);
@@ -62,7 +64,9 @@ bool Registry::Save() const {
     return file.commit();
 }
 
-QString Registry::KeyName(HKEY key) const { return openKeys_.value(key); }
+QString Registry::KeyName(HKEY key) const {
+    return openKeys_.value(key);
+}
 
 std::int32_t Registry::RegOpenKeyA(HKEY root, const QString& subKey, HKEY* result) {
     const QString name = RootName(root) + '\\' + subKey;
@@ -109,8 +113,8 @@ std::int32_t Registry::RegQueryValueExA(HKEY key, const QString& valueName, std:
     return ERROR_SUCCESS;
 }
 
-std::int32_t Registry::RegSetValueExA(HKEY key, const QString& valueName, std::uint32_t type, const char* data,
-                                      std::uint32_t size) {
+std::int32_t Registry::RegSetValueExA(HKEY key, const QString& valueName, std::uint32_t type,
+                                      const char* data, std::uint32_t size) {
     if (!openKeys_.contains(key)) return ERROR_INVALID_HANDLE;
     Key& values = keys_[KeyName(key)];
     const auto previous = values.find(valueName);
@@ -118,8 +122,10 @@ std::int32_t Registry::RegSetValueExA(HKEY key, const QString& valueName, std::u
     const Value old = had ? *previous : Value{};
     values[valueName] = Value{type, QByteArray(data, static_cast<qsizetype>(size))};
     if (Save()) return ERROR_SUCCESS;
-    if (had) values[valueName] = old;
-    else values.remove(valueName);
+    if (had)
+        values[valueName] = old;
+    else
+        values.remove(valueName);
     return ERROR_WRITE_FAULT;
 }
 

@@ -26,7 +26,7 @@ constexpr std::uint32_t REG_BINARY = 3;
 constexpr std::uint32_t REG_DWORD = 4;
 
 class Registry {
-public:
+  public:
     explicit Registry(QString filePath);
 
     const QString& FilePath() const { return filePath_; }
@@ -42,7 +42,7 @@ public:
                                 std::uint32_t size);
     std::int32_t RegCloseKey(HKEY key);
 
-private:
+  private:
     struct Value {
         std::uint32_t type = REG_NONE;
         QByteArray data;

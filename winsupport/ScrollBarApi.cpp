@@ -46,6 +46,8 @@ bool EnableScrollBar(HWND window, int bar, UINT arrows) {
     return ForBars(bars, bar, [&](int b) { bars->Enable(b, arrows != ESB_DISABLE_BOTH); });
 }
 
-int WheelScrollLines() { return QApplication::wheelScrollLines(); }
+int WheelScrollLines() {
+    return QApplication::wheelScrollLines();
+}
 
 }  // namespace qav::win

@@ -11,7 +11,7 @@ namespace qav::win {
 
 class SubClassGrid : public QObject, public ISubclass {
     Q_OBJECT
-public:
+  public:
     explicit SubClassGrid(QObject* parent = nullptr);
     ~SubClassGrid() override;
 
@@ -22,12 +22,12 @@ public:
     void SetMsgResponse(LONG) override {}
     LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
-signals:
+  signals:
     // rotation: signed wheel distance, 120 a notch, positive away from the user;
     // x, y: the pointer's screen position, each as an unsigned 16-bit value.
     void MouseWheel(int rotation, int x, int y);
 
-private:
+  private:
     HWND window_ = 0;
 };
 

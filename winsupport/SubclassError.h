@@ -16,7 +16,7 @@
 namespace qav::win {
 
 class SubclassError : public std::runtime_error {
-public:
+  public:
     // Engine codes.
     static constexpr int kInvalidCall = 5;
     static constexpr int kCantSubclass = 13081;
@@ -33,7 +33,7 @@ public:
     const std::string& Source() const { return source_; }
     const std::string& Description() const { return description_; }
 
-private:
+  private:
     int code_;
     std::string source_;
     std::string description_;

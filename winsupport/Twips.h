@@ -5,7 +5,11 @@
 namespace qav {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
-constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+constexpr int PixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 }  // namespace qav

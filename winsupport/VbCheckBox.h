@@ -8,7 +8,7 @@ namespace qav {
 
 class VbCheckBox : public QCheckBox {
     Q_OBJECT
-public:
+  public:
     explicit VbCheckBox(QWidget* parent = nullptr);
 
     QString Caption() const { return text(); }
@@ -17,7 +17,7 @@ public:
     // Any value but 0 checks the box. Raises Click.
     void SetValue(int value);
 
-signals:
+  signals:
     void Click();
 };
 

@@ -14,7 +14,7 @@ class KeyFilteredLineEdit;
 
 class VbComboBox : public QComboBox, public FocusClient {
     Q_OBJECT
-public:
+  public:
     enum class Style {
         DropDownCombo,  // the user may type a text of his own
         DropDownList,   // only the items can be chosen
@@ -55,22 +55,22 @@ public:
 
     void RaiseLostFocus() override;
 
-signals:
+  signals:
     void Click();
     void DropDown();
-    void Change();               // the text of an editable combo was changed
+    void Change();                 // the text of an editable combo was changed
     void KeyPress(int& keyAscii);  // keys typed into an editable combo
     void LostFocus();
     void GotFocus();
 
-public:
+  public:
     void showPopup() override;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     void TakeTypedTextAsItem();
 
     bool keepsItemOnLeave_ = false;

@@ -7,13 +7,13 @@ namespace qav {
 
 class VbCommandButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     explicit VbCommandButton(QWidget* parent = nullptr);
 
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption) { setText(caption); }
 
-signals:
+  signals:
     void Click();
 };
 

@@ -6,7 +6,7 @@
 namespace qav {
 
 class VbFrame : public QGroupBox {
-public:
+  public:
     explicit VbFrame(QWidget* parent = nullptr) : QGroupBox(parent) {}
 
     QString Caption() const { return title(); }

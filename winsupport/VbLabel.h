@@ -7,17 +7,17 @@ namespace qav {
 
 class VbLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit VbLabel(QWidget* parent = nullptr) : QLabel(parent) {}
     explicit VbLabel(const QString& caption, QWidget* parent = nullptr) : QLabel(caption, parent) {}
 
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption) { setText(caption); }
 
-signals:
+  signals:
     void Click();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

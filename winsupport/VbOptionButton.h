@@ -8,7 +8,7 @@ namespace qav {
 
 class VbOptionButton : public QRadioButton {
     Q_OBJECT
-public:
+  public:
     explicit VbOptionButton(QWidget* parent = nullptr);
 
     QString Caption() const { return text(); }
@@ -16,7 +16,7 @@ public:
     bool Value() const { return isChecked(); }
     void SetValue(bool value);
 
-signals:
+  signals:
     void Click();
 };
 

@@ -4,8 +4,7 @@ namespace qav {
 
 VbSlider::VbSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     connect(this, &QSlider::valueChanged, this, [this] {
-        if (settingFromCode_)
-            return;
+        if (settingFromCode_) return;
         if (isSliderDown())
             emit Scroll();
         else
@@ -15,8 +14,7 @@ VbSlider::VbSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
 }
 
 bool VbSlider::SetValue(int value) {
-    if (value < minimum() || value > maximum())
-        return false;
+    if (value < minimum() || value > maximum()) return false;
     settingFromCode_ = true;
     setValue(value);
     settingFromCode_ = false;

@@ -5,8 +5,7 @@ namespace qav {
 VbTabStrip::VbTabStrip(QWidget* parent) : QTabBar(parent) {
     setExpanding(false);
     connect(this, &QTabBar::currentChanged, this, [this] {
-        if (!rebuilding_)
-            emit Click();
+        if (!rebuilding_) emit Click();
     });
 }
 
@@ -17,8 +16,7 @@ void VbTabStrip::Clear() {
 }
 
 bool VbTabStrip::Add(int index, const QString& key, const QString& caption) {
-    if (index < 1 || index > count() + 1)
-        return false;
+    if (index < 1 || index > count() + 1) return false;
     rebuilding_ = true;
     const int position = insertTab(index - 1, caption);
     setTabData(position, key);
@@ -31,8 +29,7 @@ QString VbTabStrip::Key(int index) const {
 }
 
 bool VbTabStrip::SetSelectedIndex(int index) {
-    if (index < 1 || index > count())
-        return false;
+    if (index < 1 || index > count()) return false;
     if (index == SelectedIndex()) {
         emit Click();  // a selection set from code is reported also when it stays
         return true;

@@ -8,7 +8,7 @@ namespace qav {
 
 class VbTextBox : public KeyFilteredLineEdit, public FocusClient {
     Q_OBJECT
-public:
+  public:
     explicit VbTextBox(QWidget* parent = nullptr);
 
     QString Text() const { return text(); }
@@ -22,16 +22,16 @@ public:
 
     void RaiseLostFocus() override { emit LostFocus(); }
 
-signals:
+  signals:
     void Change();
     void LostFocus();
     void GotFocus();
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     int maxLength_ = 0;
 };
 

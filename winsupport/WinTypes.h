@@ -10,7 +10,7 @@ namespace qav::win {
 using LONG = std::int32_t;
 using DWORD = std::uint32_t;
 using UINT = std::uint32_t;
-using HWND = std::int32_t;     // 0 is no window
+using HWND = std::int32_t;  // 0 is no window
 using WPARAM = std::int32_t;
 using LPARAM = std::int32_t;
 using LRESULT = std::int32_t;
@@ -59,7 +59,11 @@ constexpr std::int32_t MakeLong(std::int32_t low, std::int32_t high) {
     return static_cast<std::int32_t>((static_cast<std::uint32_t>(high) << 16) |
                                      (static_cast<std::uint32_t>(low) & 0xFFFFu));
 }
-constexpr std::int32_t LowWord(std::int32_t v) { return v & 0xFFFF; }
-constexpr std::int32_t HighWord(std::int32_t v) { return (static_cast<std::uint32_t>(v) >> 16) & 0xFFFF; }
+constexpr std::int32_t LowWord(std::int32_t v) {
+    return v & 0xFFFF;
+}
+constexpr std::int32_t HighWord(std::int32_t v) {
+    return (static_cast<std::uint32_t>(v) >> 16) & 0xFFFF;
+}
 
 }  // namespace qav::win

@@ -25,14 +25,22 @@ LONG Clamp32(std::int64_t value) {
 
 int RequestOf(int action) {
     switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
-        case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
-        case QAbstractSlider::SliderPageStepSub: return SB_PAGEUP;
-        case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
-        case QAbstractSlider::SliderMove: return SB_THUMBTRACK;
-        case QAbstractSlider::SliderToMinimum: return SB_TOP;
-        case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
-        default: return -1;
+        case QAbstractSlider::SliderSingleStepSub:
+            return SB_LINEUP;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return SB_LINEDOWN;
+        case QAbstractSlider::SliderPageStepSub:
+            return SB_PAGEUP;
+        case QAbstractSlider::SliderPageStepAdd:
+            return SB_PAGEDOWN;
+        case QAbstractSlider::SliderMove:
+            return SB_THUMBTRACK;
+        case QAbstractSlider::SliderToMinimum:
+            return SB_TOP;
+        case QAbstractSlider::SliderToMaximum:
+            return SB_BOTTOM;
+        default:
+            return -1;
     }
 }
 
@@ -43,12 +51,14 @@ WindowScrollBars::WindowScrollBars(QWidget* window)
     client_->setObjectName(QStringLiteral("ClientArea"));
     for (int bar : {SB_HORZ, SB_VERT}) {
         auto* scrollBar = new QScrollBar(bar == SB_HORZ ? Qt::Horizontal : Qt::Vertical, window);
-        scrollBar->setObjectName(bar == SB_HORZ ? QStringLiteral("HorizontalBar") : QStringLiteral("VerticalBar"));
+        scrollBar->setObjectName(bar == SB_HORZ ? QStringLiteral("HorizontalBar")
+                                                : QStringLiteral("VerticalBar"));
         scrollBar->setFocusPolicy(Qt::NoFocus);
         scrollBar->setRange(0, 0);
         scrollBar->hide();
         scrollBar->installEventFilter(this);
-        connect(scrollBar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) { OnAction(bar, action); });
+        connect(scrollBar, &QAbstractSlider::actionTriggered, this,
+                [this, bar](int action) { OnAction(bar, action); });
         bars_[bar] = scrollBar;
     }
     window->installEventFilter(this);
@@ -107,7 +117,9 @@ void WindowScrollBars::Show(int bar, bool show) {
     Layout();
 }
 
-void WindowScrollBars::Enable(int bar, bool enable) { bars_.at(bar)->setEnabled(enable); }
+void WindowScrollBars::Enable(int bar, bool enable) {
+    bars_.at(bar)->setEnabled(enable);
+}
 
 void WindowScrollBars::Layout() {
     const int width = window_->width();
@@ -163,8 +175,10 @@ bool WindowScrollBars::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             UINT message = WM_NCLBUTTONDOWN;
-            if (mouse->button() == Qt::RightButton) message = WM_NCRBUTTONDOWN;
-            else if (mouse->button() == Qt::MiddleButton) message = WM_NCMBUTTONDOWN;
+            if (mouse->button() == Qt::RightButton)
+                message = WM_NCRBUTTONDOWN;
+            else if (mouse->button() == Qt::MiddleButton)
+                message = WM_NCMBUTTONDOWN;
             const QPoint global = mouse->globalPosition().toPoint();
             const bool passed = SendEventMessage(handle_, message, bar == SB_HORZ ? HTHSCROLL : HTVSCROLL,
                                                  MakeLong(global.x(), global.y()));
@@ -179,7 +193,8 @@ bool WindowScrollBars::eventFilter(QObject* watched, QEvent* event) {
             if (alive) SendMessageA(handle_, message, MakeLong(SB_ENDSCROLL, 0), 0);
             return false;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 

@@ -27,7 +27,7 @@ namespace qav::win {
 
 class WindowScrollBars : public QObject {
     Q_OBJECT
-public:
+  public:
     // Owned by the window.
     explicit WindowScrollBars(QWidget* window);
     ~WindowScrollBars() override;
@@ -44,10 +44,10 @@ public:
     void Show(int bar, bool show);
     void Enable(int bar, bool enable);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Range {
         LONG min = 0;
         LONG max = 0;

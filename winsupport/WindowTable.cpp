@@ -23,7 +23,7 @@ struct DispatchFrame {
 };
 
 class Table : public QObject {
-public:
+  public:
     static Table& Instance() {
         static Table table;
         return table;
@@ -104,12 +104,14 @@ public:
         return Call(entry->proc, h, m, w, l);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Wheel && event->type() != QEvent::Resize) return false;
         HWND h = 0;
-        if (const auto it = byWidget_.find(watched); it != byWidget_.end()) h = it->second;
-        else if (const auto vp = viewports_.find(watched); vp != viewports_.end()) h = vp->second;
+        if (const auto it = byWidget_.find(watched); it != byWidget_.end())
+            h = it->second;
+        else if (const auto vp = viewports_.find(watched); vp != viewports_.end())
+            h = vp->second;
         Window* entry = Find(h);
         if (entry == nullptr || entry->proc == entry->originalProc) return false;
         if (event->type() == QEvent::Resize) {
@@ -128,7 +130,7 @@ protected:
         return !passed;
     }
 
-public:
+  public:
     bool SendEventMessage(HWND h, UINT m, WPARAM w, LPARAM l) {
         Window* entry = Find(h);
         if (entry == nullptr) return true;
@@ -140,7 +142,7 @@ public:
         return passed;
     }
 
-private:
+  private:
     static WPARAM KeyState(const QWheelEvent* wheel) {
         WPARAM state = 0;
         if (wheel->buttons() & Qt::LeftButton) state |= MK_LBUTTON;
@@ -176,12 +178,22 @@ private:
 
 }  // namespace
 
-WNDPROC RegisterWindowProc(WindowProcFn procedure) { return Table::Instance().Register(std::move(procedure)); }
-void UnregisterWindowProc(WNDPROC procedure) { Table::Instance().Unregister(procedure); }
-HWND HandleOf(QWidget* widget) { return Table::Instance().Handle(widget); }
-QWidget* WidgetOf(HWND window) { return Table::Instance().Widget(window); }
+WNDPROC RegisterWindowProc(WindowProcFn procedure) {
+    return Table::Instance().Register(std::move(procedure));
+}
+void UnregisterWindowProc(WNDPROC procedure) {
+    Table::Instance().Unregister(procedure);
+}
+HWND HandleOf(QWidget* widget) {
+    return Table::Instance().Handle(widget);
+}
+QWidget* WidgetOf(HWND window) {
+    return Table::Instance().Widget(window);
+}
 
-bool IsWindow(HWND window) { return Table::Instance().Find(window) != nullptr; }
+bool IsWindow(HWND window) {
+    return Table::Instance().Find(window) != nullptr;
+}
 
 LONG GetWindowLongA(HWND window, int index) {
     auto* entry = Table::Instance().Find(window);
@@ -248,8 +260,12 @@ DWORD GetWindowThreadProcessId(HWND window, DWORD* processId) {
     return pid == 0 ? 0 : 1;  // one UI thread
 }
 
-DWORD GetCurrentProcessId() { return static_cast<DWORD>(::getpid()); }
+DWORD GetCurrentProcessId() {
+    return static_cast<DWORD>(::getpid());
+}
 
-HWND RegisterForeignWindow(DWORD processId) { return Table::Instance().Foreign(processId); }
+HWND RegisterForeignWindow(DWORD processId) {
+    return Table::Instance().Foreign(processId);
+}
 
 }  // namespace qav::win

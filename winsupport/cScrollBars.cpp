@@ -9,22 +9,28 @@
 namespace qav::win {
 namespace {
 
-constexpr UINT kMessages[] = {WM_HSCROLL, WM_VSCROLL, WM_MOUSEWHEEL, WM_NCLBUTTONDOWN, WM_NCMBUTTONDOWN,
-                              WM_NCRBUTTONDOWN};
+constexpr UINT kMessages[] = {WM_HSCROLL,       WM_VSCROLL,       WM_MOUSEWHEEL,
+                              WM_NCLBUTTONDOWN, WM_NCMBUTTONDOWN, WM_NCRBUTTONDOWN};
 
 LONG Clamp32(std::int64_t value) {
     return static_cast<LONG>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-UINT ClampPage(std::int64_t value) { return static_cast<UINT>(std::clamp<std::int64_t>(value, 0, INT32_MAX)); }
+UINT ClampPage(std::int64_t value) {
+    return static_cast<UINT>(std::clamp<std::int64_t>(value, 0, INT32_MAX));
+}
 
-int SystemBar(int bar) { return bar == cScrollBars::efsHorizontal ? SB_HORZ : SB_VERT; }
+int SystemBar(int bar) {
+    return bar == cScrollBars::efsHorizontal ? SB_HORZ : SB_VERT;
+}
 
 }  // namespace
 
 cScrollBars::cScrollBars(QObject* parent) : QObject(parent) {}
 
-cScrollBars::~cScrollBars() { Detach(); }
+cScrollBars::~cScrollBars() {
+    Detach();
+}
 
 void cScrollBars::Create(HWND window) {
     Detach();
@@ -140,8 +146,10 @@ void cScrollBars::SetLargeChange(int bar, LONG largeChange) {
 void cScrollBars::ValueCheck(int bar, bool tracking) {
     const int index = Index(bar);
     if (Value(bar) != lastValue_[index]) {
-        if (tracking) emit Scroll(bar);
-        else emit Change(bar);
+        if (tracking)
+            emit Scroll(bar);
+        else
+            emit Change(bar);
     }
     lastValue_[index] = Value(bar);
 }
@@ -170,7 +178,8 @@ void cScrollBars::HandleScrollRequest(int bar, int request) {
             SetValue(bar, Clamp32(value + LargeChange(bar)));
             ValueCheck(bar, false);
             break;
-        case SB_THUMBPOSITION: break;
+        case SB_THUMBPOSITION:
+            break;
         case SB_THUMBTRACK:
             SetValue(bar, TrackPosition(bar));
             ValueCheck(bar, true);
@@ -183,8 +192,11 @@ void cScrollBars::HandleScrollRequest(int bar, int request) {
             SetValue(bar, Max(bar));
             ValueCheck(bar, false);
             break;
-        case SB_ENDSCROLL: ValueCheck(bar, false); break;
-        default: break;
+        case SB_ENDSCROLL:
+            ValueCheck(bar, false);
+            break;
+        default:
+            break;
     }
 }
 
@@ -207,11 +219,14 @@ LRESULT cScrollBars::WindowProc(HWND, UINT message, WPARAM wParam, LPARAM) {
         case WM_NCLBUTTONDOWN:
         case WM_NCRBUTTONDOWN: {
             const int button = message == WM_NCLBUTTONDOWN ? 1 : 2;
-            if (wParam == HTHSCROLL) emit ScrollClick(efsHorizontal, button);
-            else if (wParam == HTVSCROLL) emit ScrollClick(efsVertical, button);
+            if (wParam == HTHSCROLL)
+                emit ScrollClick(efsHorizontal, button);
+            else if (wParam == HTVSCROLL)
+                emit ScrollClick(efsVertical, button);
             return 0;
         }
-        default: return 0;
+        default:
+            return 0;
     }
 }
 

@@ -20,7 +20,7 @@ namespace qav::win {
 
 class cScrollBars : public QObject, public ISubclass {
     Q_OBJECT
-public:
+  public:
     enum Bar { efsHorizontal = 0, efsVertical = 1 };
     enum Orientation { efsoHorizontal = 0, efsoVertical = 1, efsoBoth = 2 };
     enum Style { efsRegular = 0, efsEncarta = 1, efsFlat = 2 };
@@ -57,13 +57,13 @@ public:
     void SetMsgResponse(LONG) override {}
     LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
-signals:
-    void ScrollClick(int bar, int button);  // button 1 left, 2 right
-    void Scroll(int bar);                   // the thumb is being dragged
-    void Change(int bar);                   // the value changed
+  signals:
+    void ScrollClick(int bar, int button);    // button 1 left, 2 right
+    void Scroll(int bar);                     // the thumb is being dragged
+    void Change(int bar);                     // the value changed
     void WheelScroll(int& bar, int& amount);  // the handler may change both
 
-private:
+  private:
     static int Index(int bar) { return bar == efsHorizontal ? 0 : 1; }
     void Detach();
     void ValueCheck(int bar, bool tracking);

@@ -31,13 +31,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s OUTPUT\n", argv[0]);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // A run of its own: no settings, port links or serial devices of the machine.
     QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
+    if (!home.isValid()) return 1;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     // A port choice the list does not hold: no port is opened, nothing is asked.
     constexpr int kNoPort = 16;
@@ -48,13 +46,11 @@ int main(int argc, char** argv) {
     qav::ProgramOptions options;
     options.answerer = &answerer;
     options.closeProgram = [](const QString&) {};
-    options.portFolders =
-        qav::SerialPortMap::Folders{home.filePath("ports"), home.path(), home.path()};
+    options.portFolders = qav::SerialPortMap::Folders{home.filePath("ports"), home.path(), home.path()};
     qav::ProgramRun run(qav::kQav750, options);
     run.Main();
 
-    if (!run.EncodeImage())
-        return 1;
+    if (!run.EncodeImage()) return 1;
     const QString output = QString::fromLocal8Bit(argv[1]);
     if (!qav::DataFile(qav::kQav750).Save(output, run.state.WriteImage)) {
         std::fprintf(stderr, "qav750_default_data: cannot write %s\n", qUtf8Printable(output));

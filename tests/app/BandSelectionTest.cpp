@@ -14,7 +14,7 @@ namespace qav::test {
 namespace {
 
 class BandSelectionTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         ProgramRun& run = Start();
         band = run.MainWindow().Combo1;

@@ -40,8 +40,7 @@ class CodecFixture : public RadioFixture {
         for (;; ++seed) {
             std::mt19937 rng(seed);
             MemoryImage image = MakeValidImage(rng);
-            if (image.at(layout::kBandCode) == bandCode)
-                return image;
+            if (image.at(layout::kBandCode) == bandCode) return image;
         }
     }
 

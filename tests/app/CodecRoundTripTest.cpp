@@ -68,8 +68,7 @@ TEST_F(CodecRoundTripTest, ValidImagesComeBackInEveryByteTheEncoderWrites) {
         MemoryImage written = Encoded();
         // Bytes the encoder never writes keep what the last encode left.
         for (int i = kUnwritten; i < kSwitchBlock; ++i) written.at(i) = image.at(i);
-        for (int i = 0; i < image.size(); ++i)
-            ASSERT_EQ(written.at(i), image.at(i)) << "byte " << i;
+        for (int i = 0; i < image.size(); ++i) ASSERT_EQ(written.at(i), image.at(i)) << "byte " << i;
     }
     EXPECT_TRUE(answerer.boxes.isEmpty()) << answerer.Texts().join('|').toStdString();
 }
@@ -105,14 +104,12 @@ TEST_F(CodecRoundTripTest, ReadEditWriteLeavesTheRadioHoldingExactlyTheEdit) {
         expected[std::size_t(record + kRecRxFreq + i)] = frequency[std::size_t(i)];
         expected[std::size_t(record + kRecTxFreq + i)] = frequency[std::size_t(i)];
     }
-    for (int i = kRecRxTone; i < kRecFlags; ++i)
-        expected[std::size_t(record + i)] = 0xFF;  // both tones off
+    for (int i = kRecRxTone; i < kRecFlags; ++i) expected[std::size_t(record + i)] = 0xFF;  // both tones off
     expected[std::size_t(record + kRecFlags)] =
         0x7F;  // high power, busy lock off, scan add, wide, ANI and scrambler off
     expected[kFunctionFlags] ^= 0x01;
     const auto memory = radio.Memory();
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        ASSERT_EQ(memory[i], expected[i]) << "byte " << i;
+    for (std::size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(memory[i], expected[i]) << "byte " << i;
 
     // Read back: the change is there.
     ActivateMainWindow();
@@ -136,8 +133,7 @@ TEST_F(CodecRoundTripTest, ForceWriteToARadioOfAnotherBandAsksOnceUnlockedAndThe
     radio.SetBandDigit('4');
     radio.SetMemory(std::vector<std::uint8_t>(3072, 0xEE));
     Write();
-    EXPECT_EQ(answerer.Texts(),
-              QStringList{"The frequency band is not accorded with, can't write into!"});
+    EXPECT_EQ(answerer.Texts(), QStringList{"The frequency band is not accorded with, can't write into!"});
     ASSERT_TRUE(LastFrameBecomes(sim::FrameKind::End));
     EXPECT_EQ(radio.Memory(), std::vector<std::uint8_t>(3072, 0xEE));
     answerer.boxes.clear();
@@ -152,8 +148,7 @@ TEST_F(CodecRoundTripTest, ForceWriteToARadioOfAnotherBandAsksOnceUnlockedAndThe
                            "Writing succeeds frequently!"}));
     EXPECT_EQ(answerer.boxes[0].style, ConfirmStyle);
     WaitForEndAnswer();
-    EXPECT_EQ(RadioSlice(0, kChannelFiller), Slice(image, 0, kChannelFiller))
-        << "the channels of the data";
+    EXPECT_EQ(RadioSlice(0, kChannelFiller), Slice(image, 0, kChannelFiller)) << "the channels of the data";
     EXPECT_EQ(RadioSlice(kBandCode, 1), std::vector<std::uint8_t>{0}) << "and its band";
     EXPECT_EQ(RadioSlice(kChannelNameBlock, 1024), Slice(image, kChannelNameBlock, 1024));
 }

@@ -46,9 +46,7 @@ void ExpectSame(const CarriedData& actual, const CarriedData& expected) {
 class DataFileCodecTest : public CodecFixture {
   protected:
     MDIForm1& Main() { return Run().MainWindow(); }
-    CarriedData Carried() {
-        return {Binding().ReadControls(), State().channels, State().fm, State().grades};
-    }
+    CarriedData Carried() { return {Binding().ReadControls(), State().channels, State().fm, State().grades}; }
     QString InFiles(const QString& name) const { return files.filePath(name); }
 
     void Open(const QString& path) {
@@ -135,8 +133,7 @@ TEST_F(DataFileCodecTest, TuningGradesTravelThroughSaveOpenAndWrite) {
     };
     press(form4.Slider1[0], Qt::Key_Left, 5);   // high power, high section: 220 -> 215
     press(form4.Slider1[1], Qt::Key_Right, 3);  // high power, middle section: 208 -> 211
-    QTest::mouseClick(form4.TabStrip1, Qt::LeftButton, Qt::NoModifier,
-                      form4.TabStrip1->tabRect(1).center());
+    QTest::mouseClick(form4.TabStrip1, Qt::LeftButton, Qt::NoModifier, form4.TabStrip1->tabRect(1).center());
     ASSERT_EQ(form4.TabStrip1->SelectedIndex(), 2);
     press(form4.Slider1[2], Qt::Key_Right, 2);  // low power, low section: 130 -> 132
     const PowerGradeValues tuned{{215, 211, 220, 130, 116}, 132};

@@ -39,9 +39,7 @@ MemoryImage Pattern(std::uint8_t seed) {
 // The current folder of the process, changed for one test.
 class CurrentFolder {
   public:
-    explicit CurrentFolder(const QString& path) : saved_(QDir::currentPath()) {
-        QDir::setCurrent(path);
-    }
+    explicit CurrentFolder(const QString& path) : saved_(QDir::currentPath()) { QDir::setCurrent(path); }
     ~CurrentFolder() { QDir::setCurrent(saved_); }
 
   private:
@@ -66,17 +64,14 @@ class DataFileCommandsTest : public ProgramFixture {
 
     MDIForm1& Main() { return Run().MainWindow(); }
     QString Path(const QString& name) const { return files.filePath(name); }
-    QByteArray DataFileOf(const MemoryImage& image) const {
-        return DataFile(kQav750).Compose(image);
-    }
+    QByteArray DataFileOf(const MemoryImage& image) const { return DataFile(kQav750).Compose(image); }
 
     DataFileCommands CommandsWith(CountingCodec& codec) {
         RunState& state = Run().state;
         return DataFileCommands(Run(), Main(),
                                 {[&codec, &state] {
                                      ++codec.decodes;
-                                     if (codec.decodedGrades)
-                                         state.grades = *codec.decodedGrades;
+                                     if (codec.decodedGrades) state.grades = *codec.decodedGrades;
                                  },
                                  [&codec] {
                                      ++codec.encodes;
@@ -87,8 +82,7 @@ class DataFileCommandsTest : public ProgramFixture {
     void ExpectDataFileDialog(const FileDialogRequest& request, FileDialogRequest::Mode mode) {
         EXPECT_EQ(request.mode, mode);
         EXPECT_EQ(request.fileName, QString());
-        EXPECT_EQ(request.directory, programFolder.path())
-            << "the dialogs start in the program's folder";
+        EXPECT_EQ(request.directory, programFolder.path()) << "the dialogs start in the program's folder";
         EXPECT_EQ(request.nameFilters, NameFiltersFromWindowsFilter(kDataFilter));
         EXPECT_EQ(request.selectedFilter, 0);
         EXPECT_TRUE(request.confirmOverwrite);
@@ -191,8 +185,7 @@ TEST_F(DataFileCommandsTest, OpenLoadsDecodesShowsTheChannelEditorAndTheNewGrade
     ExpectDataFileDialog(fileRequests[0], FileDialogRequest::Mode::Open);
     EXPECT_TRUE(Run().state.ReadImage == Pattern(7));
     EXPECT_EQ(codec.decodes, 1);
-    EXPECT_TRUE(Run().state.band.BandChangeByProgram)
-        << "the band the decoder selects asks nothing";
+    EXPECT_TRUE(Run().state.band.BandChangeByProgram) << "the band the decoder selects asks nothing";
     EXPECT_TRUE(Run().forms.form1->IsShown());
     const auto& sliders = Run().forms.form4->Slider1;
     EXPECT_EQ((std::array{sliders[0]->Value(), sliders[1]->Value(), sliders[2]->Value()}),
@@ -241,9 +234,8 @@ TEST_F(DataFileCommandsTest, OpenRefusesWhatIsNoWholeDataFileAndChangesNothing) 
 
 TEST_F(DataFileCommandsTest, WrongFileTypeIsToldInTheUsersLanguage) {
     WriteAll(Path("x.dat"), "RL-730");
-    const std::array<std::pair<QString, QString>, 3> texts{{{"文件类型不正确！", "错误"},
-                                                            {"File type is incorrect!", "Mistake"},
-                                                            {"檔案類型不正確！", "錯誤"}}};
+    const std::array<std::pair<QString, QString>, 3> texts{
+        {{"文件类型不正确！", "错误"}, {"File type is incorrect!", "Mistake"}, {"檔案類型不正確！", "錯誤"}}};
     for (int language = 0; language < 3; ++language) {
         answerer.boxes.clear();
         Run().state.Language = language;

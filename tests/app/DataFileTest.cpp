@@ -35,8 +35,7 @@ class DataFileTest : public ::testing::Test {
   protected:
     QString Path(const char* name) const { return folder.filePath(name); }
     QStringList Entries() const {
-        return QDir(folder.path())
-            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
     QTemporaryDir folder;
@@ -60,8 +59,7 @@ TEST_F(DataFileTest, SaveWritesHeaderAndWholeImageAndReplacesALongerFile) {
     const QByteArray saved = ReadAll(Path("a.dat"));
     ASSERT_EQ(saved.size(), 3120) << "nothing of the older, longer file stays";
     EXPECT_EQ(saved.left(48), dataFile.Header());
-    for (int i = 0; i < 3072; ++i)
-        ASSERT_EQ(std::uint8_t(saved[48 + i]), image.at(i)) << "image byte " << i;
+    for (int i = 0; i < 3072; ++i) ASSERT_EQ(std::uint8_t(saved[48 + i]), image.at(i)) << "image byte " << i;
     EXPECT_EQ(Entries(), QStringList{"a.dat"}) << "no temporary file left";
 }
 
@@ -121,8 +119,7 @@ TEST_F(DataFileTest, LoadTakesOnlyAWholeFileOfTheModel) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.contents)
-            WriteAll(Path(c.name), *c.contents);
+        if (c.contents) WriteAll(Path(c.name), *c.contents);
         MemoryImage image(kQav750);
         image.Fill(0x5A);
         EXPECT_EQ(dataFile.Load(Path(c.name), image), c.expected);

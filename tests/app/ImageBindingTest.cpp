@@ -76,18 +76,8 @@ TEST_F(ImageBindingTest, DecodedBytesChooseTheirListItemOrLeaveTheList) {
          ListOn(&FormSet::form3, &Form3::Combo3),
          0,
          1},
-        {"display mode beyond the list",
-         kDisplayMode,
-         {7},
-         ListOn(&FormSet::form3, &Form3::Combo1),
-         0,
-         1},
-        {"ANI mode 3 is no item: left",
-         kAniSendMode,
-         {3},
-         ListOn(&FormSet::form2, &Form2::Combo1),
-         2,
-         2},
+        {"display mode beyond the list", kDisplayMode, {7}, ListOn(&FormSet::form3, &Form3::Combo1), 0, 1},
+        {"ANI mode 3 is no item: left", kAniSendMode, {3}, ListOn(&FormSet::form2, &Form2::Combo1), 2, 2},
         {"ANI mode FF", kAniSendMode, {0xFF}, ListOn(&FormSet::form2, &Form2::Combo1), 2, 0},
         {"offset direction 7: left",
          kVfoOffsetDirection,
@@ -108,19 +98,9 @@ TEST_F(ImageBindingTest, DecodedBytesChooseTheirListItemOrLeaveTheList) {
          0,
          148},
         {"FM function FF: on", kFmFunction, {0xFF}, ListOn(&FormSet::form3, &Form3::Combo2), 0, 1},
-        {"de-emphasis FF: off",
-         kDeEmphasis,
-         {0xFF},
-         ListOn(&FormSet::form3, &Form3::Combo13),
-         1,
-         0},
+        {"de-emphasis FF: off", kDeEmphasis, {0xFF}, ListOn(&FormSet::form3, &Form3::Combo13), 1, 0},
         {"group call #", kGroupCallCode, {'#'}, ListOn(&FormSet::form2, &Form2::Combo18), 0, 2},
-        {"group call Z: none",
-         kGroupCallCode,
-         {'Z'},
-         ListOn(&FormSet::form2, &Form2::Combo18),
-         3,
-         0},
+        {"group call Z: none", kGroupCallCode, {'Z'}, ListOn(&FormSet::form2, &Form2::Combo18), 3, 0},
         {"FM display mode 9: left", kFmDisplayMode, {9}, form5Display, 1, 1},
         {"FM step 2", kFmStep, {2}, form5Step, 0, 2},
         {"band code 5: 136-174 MHz", kBandCode, {5}, band, 2, 0},
@@ -223,9 +203,8 @@ TEST_F(ImageBindingTest, BandOfTheImageRemovesTheChannelsOutsideButKeepsEveryNam
     PutFreq(image, 4, "435.12500");
     PutFreq(image, 13, "150.00000");
     PutFreq(image, 17, "150.50000");
-    Put(image, 13 + kRecRxTone,
-        {0x85, 0x08, 0xFF, 0xFF, 0x03});           // 88.5 Hz, off, high power, all else 0
-    PutFreq(image, 26 + kRecTxFreq, "151.00000");  // receive byte 0xFF: empty all the same
+    Put(image, 13 + kRecRxTone, {0x85, 0x08, 0xFF, 0xFF, 0x03});  // 88.5 Hz, off, high power, all else 0
+    PutFreq(image, 26 + kRecTxFreq, "151.00000");                 // receive byte 0xFF: empty all the same
     const char* names[] = {"CH1", "LOW", "EMPTY"};
     for (int ch = 0; ch < 3; ++ch)
         for (int i = 0; names[ch][i] != '\0'; ++i)
@@ -251,8 +230,8 @@ TEST_F(ImageBindingTest, BandOfTheImageRemovesTheChannelsOutsideButKeepsEveryNam
     EXPECT_EQ(tables.ChannelFreq(0, 0), "");
     EXPECT_EQ(tables.ChannelName(0), "CH1");
     EXPECT_EQ(row(1), QStringList(11, QString()) << "CH1");
-    EXPECT_EQ(row(2), (QStringList{"150.00000", "150.50000", "88.5", "Off", "High", "Carry", "Off",
-                                   "Narror", "On", "On", "Off", "LOW"}));
+    EXPECT_EQ(row(2), (QStringList{"150.00000", "150.50000", "88.5", "Off", "High", "Carry", "Off", "Narror",
+                                   "On", "On", "Off", "LOW"}));
     EXPECT_EQ(tables.ChannelOptions(1, 0), 9);
     EXPECT_EQ(row(3), QStringList(11, QString()) << "EMPTY");
     EXPECT_EQ(tables.ChannelFreq(2, 1), "");
@@ -353,8 +332,7 @@ TEST_F(ImageBindingTest, DataThatCannotBeEncodedIsRefusedNamingTheField) {
         QString field;  // as the message names it
     };
     const Case cases[] = {
-        {"a list without selection", 1,
-         [](ProgramRun& r) { r.forms.form3->Combo7->SetListIndex(-1); },
+        {"a list without selection", 1, [](ProgramRun& r) { r.forms.form3->Combo7->SetListIndex(-1); },
          "Optional Features - Beep"},
         {"the same in Chinese", 0, [](ProgramRun& r) { r.forms.form3->Combo7->SetListIndex(-1); },
          QString::fromUtf8("可选功能 - 提示音")},
@@ -384,16 +362,14 @@ TEST_F(ImageBindingTest, DataThatCannotBeEncodedIsRefusedNamingTheField) {
         Discard();
         answerer.boxes.clear();
         StartWithRadio();
-        if (c.language == 0)
-            Run().MainWindow().MNChineseJ_Click();
+        if (c.language == 0) Run().MainWindow().MNChineseJ_Click();
         c.spoil(Run());
         const MemoryImage before = State().WriteImage;
         radio.ClearRecord();
         const QString text =
-            QString::fromUtf8(c.language == 0
-                                  ? "以下数据无效，不能写入，请更正后再试："
-                                  : "The following data are invalid and can't be written, please "
-                                    "correct them and try again:") +
+            QString::fromUtf8(c.language == 0 ? "以下数据无效，不能写入，请更正后再试："
+                                              : "The following data are invalid and can't be written, please "
+                                                "correct them and try again:") +
             "\r\n" + c.field;
 
         Write();
@@ -421,9 +397,8 @@ TEST_F(ImageBindingTest, RefusalNamesEveryFaultyFieldAndAWriteGoesOnceTheyAreMen
     Write();
     ASSERT_EQ(answerer.boxes.size(), 1);
     const QStringList lines = answerer.boxes[0].text.split("\r\n");
-    EXPECT_EQ(lines.mid(1),
-              (QStringList{"Optional Features - Frequency", "Optional Features - Power",
-                           "Optional Features - BusyChannel Lock"}));
+    EXPECT_EQ(lines.mid(1), (QStringList{"Optional Features - Frequency", "Optional Features - Power",
+                                         "Optional Features - BusyChannel Lock"}));
 
     form3.Combo24->SetListIndex(1);
     form3.Combo25->SetListIndex(1);

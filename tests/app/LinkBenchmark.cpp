@@ -39,8 +39,8 @@ bool Measure(const char* name, qav::sim::RadioSimulator& radio, qav::test::Scrip
     const std::size_t bytes = radio.BytesReceived() + radio.BytesSent();
     const double wire = double(bytes) / 960.0;
     const bool ok = answerer.Texts() == QStringList{success};
-    std::printf("%-5s %5zu bytes  wire %.3f s  measured %.3f s  ratio %.3f  cpu %.3f s (%.1f %%)%s\n", name, bytes,
-                wire, measured, measured / wire, cpu, 100.0 * cpu / measured, ok ? "" : "  FAILED");
+    std::printf("%-5s %5zu bytes  wire %.3f s  measured %.3f s  ratio %.3f  cpu %.3f s (%.1f %%)%s\n", name,
+                bytes, wire, measured, measured / wire, cpu, 100.0 * cpu / measured, ok ? "" : "  FAILED");
     return ok;
 }
 
@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
     qav::ProgramOptions options;
     options.answerer = &answerer;
     options.closeProgram = [](const QString&) {};
-    options.portFolders = qav::SerialPortMap::Folders{config.path() + "/QAV-750/ports", noDevices.path(),
-                                                      noDevices.path()};
+    options.portFolders =
+        qav::SerialPortMap::Folders{config.path() + "/QAV-750/ports", noDevices.path(), noDevices.path()};
     qav::ProgramRun run(qav::kQav750, options);
     run.Main();
     if (!answerer.boxes.isEmpty()) {
@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
 
     qav::MDIForm1& mdi = run.MainWindow();
     bool ok = Measure("read", radio, answerer, "Reading succeeds frequently!", [&] { mdi.MNRead_Click(); });
-    ok = Measure("write", radio, answerer, "Writing succeeds frequently!", [&] { mdi.MNWrite_Click(); }) && ok;
+    ok =
+        Measure("write", radio, answerer, "Writing succeeds frequently!", [&] { mdi.MNWrite_Click(); }) && ok;
     return ok ? 0 : 1;
 }

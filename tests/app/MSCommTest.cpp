@@ -52,8 +52,7 @@ void RunEventLoopFor(std::chrono::milliseconds duration) {
 
 bool WaitForCount(QSignalSpy& spy, int count) {
     while (spy.count() < count) {
-        if (!spy.wait(5000))
-            return false;
+        if (!spy.wait(5000)) return false;
     }
     return true;
 }
@@ -94,8 +93,7 @@ TEST_F(MSCommTest, AckRaisesOneEventAtThresholdOne) {
 
 // A data frame at threshold 20 raises exactly one event, at 20 bytes, however
 // the radio's reply is cut into parts on the way (0: not cut).
-class DataFrameAtThresholdTwenty : public MSCommTest,
-                                   public ::testing::WithParamInterface<std::size_t> {};
+class DataFrameAtThresholdTwenty : public MSCommTest, public ::testing::WithParamInterface<std::size_t> {};
 
 TEST_P(DataFrameAtThresholdTwenty, RaisesOneEventForTheWholeFrame) {
     std::vector<std::uint8_t> memory(radio.Memory().size(), 0x5A);
@@ -223,8 +221,7 @@ class ForeignHolder {
     explicit ForeignHolder(const std::string& path) {
         int ready[2];
         int release[2];
-        if (::pipe(ready) != 0 || ::pipe(release) != 0)
-            return;
+        if (::pipe(ready) != 0 || ::pipe(release) != 0) return;
         pid_ = ::fork();
         if (pid_ == 0) {
             ::close(ready[0]);
@@ -244,10 +241,8 @@ class ForeignHolder {
         ::close(ready[0]);
     }
     ~ForeignHolder() {
-        if (releaseFd_ >= 0)
-            ::close(releaseFd_);
-        if (pid_ > 0)
-            ::waitpid(pid_, nullptr, 0);
+        if (releaseFd_ >= 0) ::close(releaseFd_);
+        if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
     }
     bool Holds() const { return holds_; }
 
@@ -273,8 +268,7 @@ TEST_F(MSCommTest, PortHeldByAnotherProgramDoesNotOpen) {
 TEST_F(MSCommTest, PortsThatCannotOpenSayWhy) {
     QDir(configHome.path()).mkpath("plain");
     QFile(configHome.path() + "/plain/file").open(QIODevice::WriteOnly);
-    ASSERT_TRUE(
-        QFile::link(configHome.path() + "/ports/missing", configHome.path() + "/ports/com3"));
+    ASSERT_TRUE(QFile::link(configHome.path() + "/ports/missing", configHome.path() + "/ports/com3"));
     ASSERT_TRUE(QFile::link(configHome.path() + "/plain/file", configHome.path() + "/ports/com4"));
     ASSERT_TRUE(QFile::link(configHome.path() + "/plain", configHome.path() + "/ports/com5"));
     QDir(configHome.path()).mkpath("emptydev");
@@ -289,8 +283,7 @@ TEST_F(MSCommTest, PortsThatCannotOpenSayWhy) {
         {"not a tty", 4, Map()},
         {"a folder", 5, Map()},
         {"no device for the number", 6,
-         SerialPortMap(
-             {.links = configHome.path() + "/ports", .dev = emptyDev, .sysTty = emptyDev})},
+         SerialPortMap({.links = configHome.path() + "/ports", .dev = emptyDev, .sysTty = emptyDev})},
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -22,9 +22,10 @@ TEST_F(PortSelectionTest, PortHeldByAnotherProgramIsReportedAndLeftUnselected) {
     ASSERT_TRUE(other.SetPortOpen(true)) << other.PortError().toStdString();
     answerer.answers = {IDOK};
     ProgramRun& run = Start();
-    EXPECT_EQ(answerer.Texts(),
-              QStringList{"Serial port1Invalid or has already been used by other procedures, please choose other "
-                          "bunches of mouths or close its procedure."});
+    EXPECT_EQ(
+        answerer.Texts(),
+        QStringList{"Serial port1Invalid or has already been used by other procedures, please choose other "
+                    "bunches of mouths or close its procedure."});
     EXPECT_FALSE(run.MainWindow().MSComm1->PortOpen());
     EXPECT_EQ(run.MainWindow().ComboCom->ListIndex(), -1);
     EXPECT_EQ(run.MainWindow().StatusPanel1->text(), QString("COM: "));

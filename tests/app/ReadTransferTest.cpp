@@ -13,7 +13,7 @@ namespace {
 using sim::FrameKind;
 
 class ReadTransferTest : public RadioFixture {
-protected:
+  protected:
     void SetUp() override {
         radio.SetMemory(PatternMemory(1));
         StartWithRadio();

@@ -15,8 +15,7 @@ class SerialPortMapTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
-        for (const char* folder : {"ports", "dev", "sys"})
-            ASSERT_TRUE(QDir(root.path()).mkdir(folder));
+        for (const char* folder : {"ports", "dev", "sys"}) ASSERT_TRUE(QDir(root.path()).mkdir(folder));
     }
 
     QString Path(const QString& relative) const { return root.path() + '/' + relative; }
@@ -33,10 +32,8 @@ class SerialPortMapTest : public ::testing::Test {
     void MakeTty(const QString& name, bool hasDevice, const char* type = nullptr) const {
         MakeFile("dev/" + name);
         QDir().mkpath(Path("sys/" + name));
-        if (hasDevice)
-            QDir().mkpath(Path("sys/" + name + "/device"));
-        if (type)
-            MakeFile("sys/" + name + "/type", type);
+        if (hasDevice) QDir().mkpath(Path("sys/" + name + "/device"));
+        if (type) MakeFile("sys/" + name + "/type", type);
     }
 
     SerialPortMap Map() const {

@@ -9,7 +9,7 @@ namespace qav::test {
 namespace {
 
 class ShutdownTest : public ProgramFixture {
-protected:
+  protected:
     QString StoredLanguage() {
         win::Registry registry(UserFolder() + "/registry");
         return RegGetValueText(registry, win::HKEY_CURRENT_USER, "PX-14G", "BinaryValue");

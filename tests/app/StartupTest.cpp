@@ -14,7 +14,7 @@ namespace qav::test {
 namespace {
 
 class StartupTest : public ProgramFixture {
-protected:
+  protected:
     void StoreLanguage(const char* text) {
         win::Registry registry(UserFolder() + "/registry");
         ASSERT_EQ(RegSetBinaryByte(registry, win::HKEY_CURRENT_USER, "PX-14G", "BinaryValue", text), 0);

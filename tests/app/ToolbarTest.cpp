@@ -111,8 +111,7 @@ TEST_F(ToolbarTest, ForceWriteIsSwitchedOffOnlyBySecondClickWithinItsSecond) {
         StartWithClock();
         Unlock(7);
         ClickAt(7, c.first);
-        EXPECT_TRUE(Run().state.service.ForceWriteAllowed)
-            << "a single click only records its time";
+        EXPECT_TRUE(Run().state.service.ForceWriteAllowed) << "a single click only records its time";
         ClickAt(7, c.second);
         const ServiceFlags& service = Run().state.service;
         EXPECT_EQ(service.ForceWriteAllowed, !c.switchedOff);
@@ -160,8 +159,7 @@ class ServiceSwitchWriteTest : public RadioFixture {
     std::vector<int> WrittenBlocks() {
         std::vector<int> blocks;
         for (const auto& f : radio.Frames())
-            if (f.kind == sim::FrameKind::Write)
-                blocks.push_back(f.address);
+            if (f.kind == sim::FrameKind::Write) blocks.push_back(f.address);
         return blocks;
     }
 
@@ -175,8 +173,7 @@ TEST_F(ServiceSwitchWriteTest, ForceWriteSwitchedOffRefusesARadioOfAnotherBandAg
     ClickAt(7, 3600.3);
     radio.SetBandDigit('3');
     Write();
-    EXPECT_EQ(answerer.Texts(),
-              QStringList{"The frequency band is not accorded with, can't write into!"});
+    EXPECT_EQ(answerer.Texts(), QStringList{"The frequency band is not accorded with, can't write into!"});
     EXPECT_TRUE(WrittenBlocks().empty());
 }
 

@@ -13,7 +13,7 @@ namespace {
 using sim::FrameKind;
 
 class WriteTransferTest : public RadioFixture {
-protected:
+  protected:
     void SetUp() override {
         radio.SetMemory(std::vector<std::uint8_t>(3072, 0xEE));
         StartWithRadio();
@@ -77,7 +77,8 @@ TEST_F(WriteTransferTest, BlockMapFollowsTheFmFunctionAndTheTuningPermission) {
         WaitForEndAnswer();
 
         std::vector<int> expected = Range(0x000, 0x750);
-        if (c.fm) for (int a : Range(0x760, 0x7A0)) expected.push_back(a);
+        if (c.fm)
+            for (int a : Range(0x760, 0x7A0)) expected.push_back(a);
         expected.push_back(0x7E0);
         if (c.tuning) expected.push_back(0x7F0);
         for (int a : Range(0x800, 0xBF0)) expected.push_back(a);

@@ -10,7 +10,7 @@
 namespace qav::test {
 
 class ChannelEditorFixture : public ProgramFixture, public ChannelGridUser {
-protected:
+  protected:
     void SetUp() override {
         ProgramRun& run = Start();
         AttachTo(run.forms.form1);

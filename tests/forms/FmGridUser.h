@@ -22,8 +22,7 @@ class FmGridUser {
         MSFlexGrid* grid = form_->MSFGrid;
         const QModelIndex index = grid->model()->index(channel - 1, col);
         grid->scrollTo(index);
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          grid->visualRect(index).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->visualRect(index).center());
     }
     // Opens the cell editor with a click, types over its text and commits with Enter.
     void EnterIntoCell(int channel, const QString& typed, int col = Form5::kColFrequency) {
@@ -35,9 +34,7 @@ class FmGridUser {
         QTest::keyClicks(form_->Text1, typed);
         QTest::keyClick(form_->Text1, Qt::Key_Return);
     }
-    QString Cell(int channel) const {
-        return form_->MSFGrid->TextMatrix(channel, Form5::kColFrequency);
-    }
+    QString Cell(int channel) const { return form_->MSFGrid->TextMatrix(channel, Form5::kColFrequency); }
 
   private:
     Form5* form_;

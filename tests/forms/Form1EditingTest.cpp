@@ -10,9 +10,11 @@ namespace qav::test {
 namespace {
 
 class Form1EditingTest : public ChannelEditorFixture {
-protected:
+  protected:
     // A channel in use, made the way a user makes one.
-    void MakeChannel(int channel, const QString& frequency = "435.12500") { EnterIntoCell(channel, 1, frequency); }
+    void MakeChannel(int channel, const QString& frequency = "435.12500") {
+        EnterIntoCell(channel, 1, frequency);
+    }
 
     QStringList Row(int channel) {
         QStringList cells;
@@ -70,7 +72,7 @@ TEST_F(Form1EditingTest, ReceiveFrequencyInAnEmptyChannelMakesANewChannelWithThe
 
 TEST_F(Form1EditingTest, FrequenciesAreSnappedAndShownWithThreeAndFiveDigits) {
     const std::pair<const char*, const char*> cases[] = {
-        {"435.1", "435.10000"},    {"435.126", "435.12500"}, {"435.132", "435.13125"},
+        {"435.1", "435.10000"},     {"435.126", "435.12500"}, {"435.132", "435.13125"},
         {"435.13124", "435.13000"}, {"400", "400.00000"},     {"469.99999", "469.99500"},
     };
     int channel = 1;
@@ -92,8 +94,8 @@ TEST_F(Form1EditingTest, BandLowIsInsideAndBandHighOutsideWithTheMessageOfTheLan
         int language;
         const char* text;
     };
-    for (const Case& c : {Case{1, "Beyond the scope of frequency band"}, Case{0, "超出频段范围"},
-                          Case{2, "超出频段范围"}}) {
+    for (const Case& c :
+         {Case{1, "Beyond the scope of frequency band"}, Case{0, "超出频段范围"}, Case{2, "超出频段范围"}}) {
         State().Language = c.language;
         answerer.boxes.clear();
         for (const char* refused : {"470", "399.99999", "500"}) {

@@ -16,14 +16,14 @@ using win::SB_HORZ;
 using win::SB_VERT;
 
 class Form1ScrollingTest : public ChannelEditorFixture {
-protected:
+  protected:
     win::WindowScrollBars& Bars() { return *win::WindowScrollBars::Of(win::HandleOf(form)); }
     QScrollBar* FormBar(int bar) { return Bars().Bar(bar); }
     QWidget* Client() { return Bars().ClientArea(); }
 
     void Turn(QWidget* over, int delta) {
-        QWheelEvent wheel(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(over, &wheel);
     }
 
@@ -45,12 +45,15 @@ TEST_F(Form1ScrollingTest, TheGridHasItsColumnsHeadersAndTint) {
     ASSERT_EQ(grid->Cols(), 13);
     const int twips[] = {600, 1100, 1100, 1200, 1200, 600, 1400, 900, 700, 700, 900, 1200, 1400};
     for (const int language : {0, 1}) {
-        if (language == 0) Run().MainWindow().MNChineseJ_Click();
-        else Run().MainWindow().MNEnglish_Click();
+        if (language == 0)
+            Run().MainWindow().MNChineseJ_Click();
+        else
+            Run().MainWindow().MNEnglish_Click();
         for (int c = 0; c < 13; ++c) {
             EXPECT_GE(grid->ColWidth(c), twips[c]) << "column " << c;
             EXPECT_EQ(grid->ColAlignment(c), MSFlexGrid::flexAlignCenterCenter);
-            EXPECT_LE(grid->PixelsForText(Cell(0, c)), grid->columnWidth(c)) << "header of column " << c << " clipped";
+            EXPECT_LE(grid->PixelsForText(Cell(0, c)), grid->columnWidth(c))
+                << "header of column " << c << " clipped";
         }
         // The option texts of the language fit their cells too ("Narror" in 700 twips would not).
         for (int c = 5; c <= 11; ++c)
@@ -63,8 +66,10 @@ TEST_F(Form1ScrollingTest, TheGridHasItsColumnsHeadersAndTint) {
         for (const int col : {0, 6, 12}) {
             grid->SetRow(row);
             grid->SetCol(col);
-            if (row % 2 == 0) EXPECT_EQ(grid->CellBackColor(), 0xFFC0C0) << row << "," << col;
-            else EXPECT_NE(grid->CellBackColor(), 0xFFC0C0) << row << "," << col;
+            if (row % 2 == 0)
+                EXPECT_EQ(grid->CellBackColor(), 0xFFC0C0) << row << "," << col;
+            else
+                EXPECT_NE(grid->CellBackColor(), 0xFFC0C0) << row << "," << col;
         }
     }
 }

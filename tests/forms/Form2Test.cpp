@@ -15,7 +15,7 @@ namespace qav::test {
 namespace {
 
 class Form2Test : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override { form = Start().forms.form2; }
 
     Form2* form = nullptr;
@@ -122,8 +122,8 @@ TEST_F(Form2Test, OnlyTheOtherFeaturesPageIsShownAndNothingIsCutOff) {
         SCOPED_TRACE(language);
         if (language == 0) Run().MainWindow().MNChineseJ_Click();
         EXPECT_TRUE(form->OtherFeaturesPage->isVisible());
-        for (QWidget* hidden : std::initializer_list<QWidget*>{form->AutoDialPage, form->Combo18, form->Label18,
-                                                               form->Text3, form->Label3})
+        for (QWidget* hidden : std::initializer_list<QWidget*>{form->AutoDialPage, form->Combo18,
+                                                               form->Label18, form->Text3, form->Label3})
             EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
         const QStringList faults = LayoutFaults(*form);
         EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();

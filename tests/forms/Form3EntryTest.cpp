@@ -22,7 +22,7 @@ struct Entry {
 };
 
 class Form3EntryTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         form = Start().forms.form3;
         form->ShowForm();
@@ -46,8 +46,8 @@ protected:
 TEST_F(Form3EntryTest, ChannelNumbersStayBetweenOneAndTheLastChannelOrEmpty) {
     const Entry entries[] = {
         {"200", "128", "128"},  // cut back as the third digit arrives
-        {"129", "128", "128"}, {"99", "99", "99"},   {"007", "007", "7"},
-        {"0", "0", ""},        {"", "", ""},         {"1a.2-+", "12", "12"},
+        {"129", "128", "128"}, {"99", "99", "99"}, {"007", "007", "7"},
+        {"0", "0", ""},        {"", "", ""},       {"1a.2-+", "12", "12"},
     };
     form->Option1->click();
     for (VbTextBox* box : {form->Text2, form->Text6}) {
@@ -93,9 +93,15 @@ TEST_F(Form3EntryTest, FullBandFrequencyIsPutInsideTheBandOnTheRaster) {
 
 TEST_F(Form3EntryTest, OffsetStaysBelowOneHundredMegahertzOnTheRaster) {
     const Entry entries[] = {
-        {"120", "120", "99.99500"},        {"99.996", "99.996", "99.99500"}, {"12.3456", "12.3456", "12.34500"},
-        {"0.00624", "0.00624", "0.00500"}, {"5.00625", "5.00625", "5.00625"}, {"10", "10", "10.00000"},
-        {"", "", "0.00000"},               {"1x2", "12", "12.00000"},       {"123456789", "12345678", "99.99500"},
+        {"120", "120", "99.99500"},
+        {"99.996", "99.996", "99.99500"},
+        {"12.3456", "12.3456", "12.34500"},
+        {"0.00624", "0.00624", "0.00500"},
+        {"5.00625", "5.00625", "5.00625"},
+        {"10", "10", "10.00000"},
+        {"", "", "0.00000"},
+        {"1x2", "12", "12.00000"},
+        {"123456789", "12345678", "99.99500"},
     };
     for (const Entry& entry : entries) TypeAndLeave(form->Text21, entry);
 }

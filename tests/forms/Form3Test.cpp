@@ -21,17 +21,18 @@ namespace qav::test {
 namespace {
 
 class Form3Test : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override { form = Start().forms.form3; }
 
     // Every list of the form with the index a new data set gives it.
     std::vector<std::pair<VbComboBox*, int>> ListDefaults() const {
         Form3& f = *form;
-        return {{f.Combo1, 1},  {f.Combo2, 1},  {f.Combo3, 4},  {f.Combo4, 4},   {f.Combo5, 5},  {f.Combo6, 1},
-                {f.Combo7, 1},  {f.Combo8, 1},  {f.Combo9, 1},  {f.Combo10, 1},  {f.Combo11, 1}, {f.Combo12, 1},
-                {f.Combo13, 1}, {f.Combo14, 5}, {f.Combo15, 1}, {f.Combo16, 1},  {f.Combo18, 0}, {f.Combo19, 4},
-                {f.Combo22, 0}, {f.Combo23, 0}, {f.Combo24, 1}, {f.Combo25, 1},  {f.Combo26, 1}, {f.Combo27, 1},
-                {f.Combo28, 1}, {f.Combo29, 1}, {f.Combo30, 1}, {f.Combo105, 1}, {f.ComboMod, 1}};
+        return {{f.Combo1, 1},  {f.Combo2, 1},  {f.Combo3, 4},   {f.Combo4, 4},  {f.Combo5, 5},
+                {f.Combo6, 1},  {f.Combo7, 1},  {f.Combo8, 1},   {f.Combo9, 1},  {f.Combo10, 1},
+                {f.Combo11, 1}, {f.Combo12, 1}, {f.Combo13, 1},  {f.Combo14, 5}, {f.Combo15, 1},
+                {f.Combo16, 1}, {f.Combo18, 0}, {f.Combo19, 4},  {f.Combo22, 0}, {f.Combo23, 0},
+                {f.Combo24, 1}, {f.Combo25, 1}, {f.Combo26, 1},  {f.Combo27, 1}, {f.Combo28, 1},
+                {f.Combo29, 1}, {f.Combo30, 1}, {f.Combo105, 1}, {f.ComboMod, 1}};
     }
 
     void ExpectDefaults() const {
@@ -58,7 +59,8 @@ TEST_F(Form3Test, StartFormPutsEveryDefaultBackButLeavesTheVoxCheckBoxes) {
         EXPECT_EQ(form->Combo22->List(260), QString("D754I"));
     }
     for (const auto& [list, index] : ListDefaults()) list->SetListIndex(index == 0 ? 1 : 0);
-    for (VbTextBox* box : {form->Text2, form->Text6, form->Text20, form->Text21, form->Text31}) box->SetText("7");
+    for (VbTextBox* box : {form->Text2, form->Text6, form->Text20, form->Text21, form->Text31})
+        box->SetText("7");
     form->Check12->SetValue(1);
     form->Check13->SetValue(1);
     Run().MainWindow().Combo1->SetListIndex(0);  // the band, chosen by the program
@@ -133,8 +135,10 @@ TEST_F(Form3Test, LanguageChangeWritesEveryCaptionAndSelectsSixtySecondsAgain) {
     for (const int language : {0, 1}) {
         SCOPED_TRACE(language);
         form->Combo19->SetListIndex(10);  // the user's choice
-        if (language == 0) Run().MainWindow().MNChineseJ_Click();
-        else Run().MainWindow().MNEnglish_Click();
+        if (language == 0)
+            Run().MainWindow().MNChineseJ_Click();
+        else
+            Run().MainWindow().MNEnglish_Click();
         for (const Expected& row : rows)
             EXPECT_EQ(caption(row.control), QString::fromUtf8(language == 0 ? row.simplified : row.english))
                 << row.control->objectName().toStdString();
@@ -207,8 +211,9 @@ TEST_F(Form3Test, BothPagesShowEveryCaptionWholeInBothLanguages) {
             EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
         }
     }
-    for (QWidget* hidden : std::initializer_list<QWidget*>{form->Combo6, form->Combo13, form->Combo16, form->Combo26,
-                                                           form->Combo4, form->Combo105, form->ComboMod})
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{form->Combo6, form->Combo13, form->Combo16, form->Combo26,
+                                         form->Combo4, form->Combo105, form->ComboMod})
         EXPECT_FALSE(hidden->isVisibleTo(form)) << hidden->objectName().toStdString();
 }
 

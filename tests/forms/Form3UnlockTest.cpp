@@ -19,7 +19,7 @@ struct Click {
 };
 
 class Form3UnlockTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         ProgramRun& run = Start();
         run.state.Timer = [this] { return now; };
@@ -80,7 +80,8 @@ TEST_F(Form3UnlockTest, FirstGroupAllowsForcedWritesAndShowsItsButton) {
     EXPECT_TRUE(ButtonShown(7));
     EXPECT_FALSE(ButtonShown(8));
     EXPECT_EQ(SlidersEnabled(), 0);
-    EXPECT_EQ(Service().ServiceUnlockA.members, (std::array<bool, 3>{true, true, true})) << "kept on completion";
+    EXPECT_EQ(Service().ServiceUnlockA.members, (std::array<bool, 3>{true, true, true}))
+        << "kept on completion";
 
     ClickAt(form->ServiceGroupA()[0], 500);
     EXPECT_TRUE(Service().ForceWriteAllowed) << "only the toolbar takes a permission back";

@@ -28,8 +28,7 @@ class Form4Test : public ProgramFixture {
         return {labels[0]->Caption(), labels[1]->Caption(), labels[2]->Caption()};
     }
     std::array<QString, 3> FrameCaptions() {
-        return {Form().Frame1[0]->Caption(), Form().Frame1[1]->Caption(),
-                Form().Frame1[2]->Caption()};
+        return {Form().Frame1[0]->Caption(), Form().Frame1[1]->Caption(), Form().Frame1[2]->Caption()};
     }
 
     // Chooses tab n with the mouse.
@@ -46,15 +45,14 @@ TEST_F(Form4Test, FreshStartHoldsAllSixDefaultsAndShowsTheHighPowerTab) {
         << "the low-power defaults are in place before that tab is ever shown";
     EXPECT_EQ(Form().TabStrip1->SelectedKey(), QString("hpGrade"));
     EXPECT_EQ(Sliders(), (std::array{220, 208, 220}));
-    EXPECT_EQ(FrameCaptions(), (std::array<QString, 3>{"High Section Grades", "Midsection Grades",
-                                                       "Low Section Grades"}));
+    EXPECT_EQ(FrameCaptions(),
+              (std::array<QString, 3>{"High Section Grades", "Midsection Grades", "Low Section Grades"}));
     EXPECT_EQ(Texts(Form().Label3),
               (std::array<QString, 3>{"High Section Grades:220", "Midsection Grades:208",
                                       "Low Section Grades:220"}));
     EXPECT_EQ(Texts(Form().Label1), (std::array<QString, 3>{"Low", "Low", "Low"}));
     EXPECT_EQ(Texts(Form().Label2), (std::array<QString, 3>{"High", "High", "High"}));
-    for (VbSlider* slider : Form().Slider1)
-        EXPECT_FALSE(slider->isEnabled()) << "until the service unlock";
+    for (VbSlider* slider : Form().Slider1) EXPECT_FALSE(slider->isEnabled()) << "until the service unlock";
     EXPECT_EQ(Form().windowTitle(), QString("Debugging"));
     EXPECT_FALSE(Form().IsShown());
 }
@@ -65,14 +63,12 @@ TEST_F(Form4Test, LowPowerTabShowsItsGradesWithItsChineseCaptions) {
     EXPECT_EQ(Sliders(), (std::array{130, 116, 130}));
     EXPECT_EQ(FrameCaptions(),
               (std::array<QString, 3>{"低功率高段等级", "低功率中段等级", "低功率低段等级"}));
-    EXPECT_EQ(
-        Texts(Form().Label3),
-        (std::array<QString, 3>{"低功率高段等级:130", "低功率中段等级:116", "低功率低段等级:130"}));
+    EXPECT_EQ(Texts(Form().Label3),
+              (std::array<QString, 3>{"低功率高段等级:130", "低功率中段等级:116", "低功率低段等级:130"}));
     EXPECT_EQ(Texts(Form().Label1), (std::array<QString, 3>{"低", "低", "低"}));
     ClickTab(1);
-    EXPECT_EQ(
-        Texts(Form().Label3),
-        (std::array<QString, 3>{"高功率高段等级:220", "高功率中段等级:208", "高功率低段等级:220"}));
+    EXPECT_EQ(Texts(Form().Label3),
+              (std::array<QString, 3>{"高功率高段等级:220", "高功率中段等级:208", "高功率低段等级:220"}));
 }
 
 TEST_F(Form4Test, MovingASliderStoresTheGradeOfItsTabAndSection) {

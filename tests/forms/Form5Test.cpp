@@ -120,8 +120,7 @@ TEST_F(Form5Test, CellEditorOpensOverTheFrequencyOfTheClickedChannel) {
         ASSERT_TRUE(form->Text1->isVisible());
         MSFlexGrid* grid = form->MSFGrid;
         const QRect cell = grid->visualRect(grid->model()->index(2, Form5::kColFrequency));
-        EXPECT_EQ(form->Text1->geometry(),
-                  QRect(grid->viewport()->mapTo(form, cell.topLeft()), cell.size()));
+        EXPECT_EQ(form->Text1->geometry(), QRect(grid->viewport()->mapTo(form, cell.topLeft()), cell.size()));
         EXPECT_EQ(form->Text1->Text(), QString("101.60"));
         QTest::keyClick(form->Text1, Qt::Key_Return);
     }
@@ -259,8 +258,7 @@ TEST_F(Form5Test, CaptionsOfBothLanguagesAndEveryFieldWhole) {
             const auto* label = qobject_cast<QLabel*>(row.control);
             const QString caption =
                 label ? label->text() : static_cast<VbCommandButton*>(row.control)->Caption();
-            EXPECT_EQ(caption, pick(row.simplified, row.english))
-                << row.control->objectName().toStdString();
+            EXPECT_EQ(caption, pick(row.simplified, row.english)) << row.control->objectName().toStdString();
         }
         EXPECT_EQ(form->windowTitle(), pick("FM频道设置", "FM Channel Set"));
         EXPECT_EQ(form->Combo1[1]->List(0), pick("频道", "Channel"));
@@ -269,18 +267,15 @@ TEST_F(Form5Test, CaptionsOfBothLanguagesAndEveryFieldWhole) {
         EXPECT_EQ(form->MSFGrid->TextMatrix(0, 1), pick("频率(MHz)", "Frequency(MHz)"));
         const QStringList faults = LayoutFaults(*form);
         EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
-        EXPECT_TRUE(form->SubWindow()->mdiArea()->viewport()->rect().contains(
-            form->SubWindow()->geometry()))
+        EXPECT_TRUE(form->SubWindow()->mdiArea()->viewport()->rect().contains(form->SubWindow()->geometry()))
             << "the whole window inside the main window's area";
         for (int col = 0; col < 2; ++col)
             EXPECT_GE(form->MSFGrid->columnWidth(col),
                       form->MSFGrid->PixelsForText(form->MSFGrid->TextMatrix(0, col)));
     }
     for (const CaptionRow& row : Qav750Captions()) {
-        if (qstrcmp(row.form, "Form5") != 0 || *row.control == '\0')
-            continue;
-        EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(row.control)), nullptr)
-            << row.control;
+        if (qstrcmp(row.form, "Form5") != 0 || *row.control == '\0') continue;
+        EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(row.control)), nullptr) << row.control;
     }
 }
 

@@ -52,7 +52,8 @@ inline QStringList LayoutFaults(QWidget& form) {
         for (int j = i + 1; j < controls.size(); ++j) {
             const QRect b(controls[j]->mapTo(&form, QPoint(0, 0)), controls[j]->size());
             if (a.intersects(b))
-                faults << controls[i]->objectName() + QStringLiteral(" overlaps ") + controls[j]->objectName();
+                faults << controls[i]->objectName() + QStringLiteral(" overlaps ") +
+                              controls[j]->objectName();
         }
     }
     return faults;

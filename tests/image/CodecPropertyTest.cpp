@@ -36,8 +36,7 @@ TEST(CodecRoundTrip, ValidImagesComeBackInEveryWrittenByte) {
             b = static_cast<std::uint8_t>(rng());
         }
         const MemoryImage before = written;
-        const auto faults =
-            EncodeImage(decoded.fields, decoded.tables, decoded.fm, decoded.grades, written);
+        const auto faults = EncodeImage(decoded.fields, decoded.tables, decoded.fm, decoded.grades, written);
         ASSERT_TRUE(faults.empty()) << "run " << run << ": " << Describe(faults.front());
         for (int i = 0; i < read.size(); ++i) {
             if (Unwritten(i)) {
@@ -59,8 +58,7 @@ TEST(CodecRoundTrip, SimplifiedAndTraditionalOffTextsRoundTripToo) {
             const DecodedImage decoded = DecodeImage(read, context);
             MemoryImage written(kQav750);
             ASSERT_TRUE(
-                EncodeImage(decoded.fields, decoded.tables, decoded.fm, decoded.grades, written)
-                    .empty());
+                EncodeImage(decoded.fields, decoded.tables, decoded.fm, decoded.grades, written).empty());
             for (int i = 0; i < read.size(); ++i) {
                 if (!Unwritten(i)) {
                     ASSERT_EQ(written.at(i), read.at(i)) << i;
@@ -77,8 +75,7 @@ void SweepOnce(const MemoryImage& read, const DecodeContext& context) {
     const DecodedImage decoded = DecodeImage(read, context);
     MemoryImage written(kQav750);
     written.Fill(0xA5);
-    const auto faults =
-        EncodeImage(decoded.fields, decoded.tables, decoded.fm, decoded.grades, written);
+    const auto faults = EncodeImage(decoded.fields, decoded.tables, decoded.fm, decoded.grades, written);
     for (const EncodeFault& f : faults) {
         ASSERT_NE(f.problem, EncodeProblem::LayoutMismatch);
         ASSERT_FALSE(f.field.empty());

@@ -17,8 +17,7 @@ struct SnapCase {
 class SnapFrequencyTest : public ::testing::TestWithParam<SnapCase> {};
 
 TEST_P(SnapFrequencyTest, MovesDownOntoTheNearerRaster) {
-    EXPECT_EQ(FormatFixed(SnapFrequency(GetParam().text), 5), GetParam().expected)
-        << GetParam().text;
+    EXPECT_EQ(FormatFixed(SnapFrequency(GetParam().text), 5), GetParam().expected) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,12 +77,10 @@ TEST_P(FormatHalfStepTest, GivesTwoDecimalsEndingIn0Or5) {
 INSTANTIATE_TEST_SUITE_P(Rasters, FormatHalfStepTest,
                          ::testing::Values(SnapCase{"88", "88.00"}, SnapCase{"88.5", "88.50"},
                                            SnapCase{"88.57", "88.55"}, SnapCase{"88.54", "88.50"},
-                                           SnapCase{"87.549", "87.50"},
-                                           SnapCase{"101.65", "101.65"}, SnapCase{"76", "76.00"},
-                                           SnapCase{"76.", "76.00"}, SnapCase{"", ".00"}),
-                         [](const auto& tc) {
-                             return qav::test::CaseName(tc.param.text, tc.index);
-                         });
+                                           SnapCase{"87.549", "87.50"}, SnapCase{"101.65", "101.65"},
+                                           SnapCase{"76", "76.00"}, SnapCase{"76.", "76.00"},
+                                           SnapCase{"", ".00"}),
+                         [](const auto& tc) { return qav::test::CaseName(tc.param.text, tc.index); });
 
 }  // namespace
 }  // namespace qav

@@ -46,8 +46,7 @@ TEST(DecodeImage, EveryByteFFGivesTheFallbacks) {
     EXPECT_EQ(f2.Combo1, 0);
     EXPECT_EQ(f3.Combo5, 5);
     EXPECT_EQ(f3.Text6, "");
-    for (int v :
-         {f3.Combo7, f3.Combo8, f3.Combo9, f3.ComboMod, f3.Combo10, f3.Combo18, f3.Combo11}) {
+    for (int v : {f3.Combo7, f3.Combo8, f3.Combo9, f3.ComboMod, f3.Combo10, f3.Combo18, f3.Combo11}) {
         EXPECT_EQ(v, 1);
     }
     EXPECT_EQ(f3.Check12, 0);
@@ -65,8 +64,7 @@ TEST(DecodeImage, EveryByteFFGivesTheFallbacks) {
     EXPECT_EQ(f3.Text21, "0.00000");
     EXPECT_EQ(f3.Combo22, 0);
     EXPECT_EQ(f3.Combo23, 0);
-    for (int v :
-         {f3.Combo24, f3.Combo25, f3.Combo26, f3.Combo27, f3.Combo28, f3.Combo12, f3.Combo29}) {
+    for (int v : {f3.Combo24, f3.Combo25, f3.Combo26, f3.Combo27, f3.Combo28, f3.Combo12, f3.Combo29}) {
         EXPECT_EQ(v, 1);
     }
     EXPECT_EQ(f3.Combo30, std::nullopt);  // no range rule: the control keeps its value
@@ -122,57 +120,56 @@ TEST_P(SettingsByteTest, FollowsItsRule) {
 
 INSTANTIATE_TEST_SUITE_P(
     Layout, SettingsByteTest,
-    ::testing::Values(
-        ByteRule{"DisplayMode", kDisplayMode, 3, FIELD(form3.Combo1), 3},
-        ByteRule{"DisplayMode", kDisplayMode, 4, FIELD(form3.Combo1), 1},
-        ByteRule{"Step", kStepFrequency, 3, FIELD(form3.Combo3), 3},
-        ByteRule{"Step 25 kHz", kStepFrequency, 4, FIELD(form3.Combo3), 4},  // sound behaviour
-        ByteRule{"Step", kStepFrequency, 5, FIELD(form3.Combo3), 1},
-        ByteRule{"AniSendMode", kAniSendMode, 2, FIELD(form2.Combo1), 2},
-        ByteRule{"AniSendMode", kAniSendMode, 3, FIELD(form2.Combo1), std::nullopt},
-        ByteRule{"AniSendMode", kAniSendMode, 4, FIELD(form2.Combo1), 0},
-        ByteRule{"Squelch", kSquelchLevel, 9, FIELD(form3.Combo5), 9},
-        ByteRule{"Squelch", kSquelchLevel, 10, FIELD(form3.Combo5), 5},
-        ByteRule{"Check12", kVoxAllowCancel, 1, FIELD(form3.Check12), 1},
-        ByteRule{"Check12", kVoxAllowCancel, 2, FIELD(form3.Check12), 0},
-        ByteRule{"Check13", kVoxInhibitOnReceive, 1, FIELD(form3.Check13), 1},
-        ByteRule{"Check13", kVoxInhibitOnReceive, 2, FIELD(form3.Check13), 0},
-        ByteRule{"VoxGain", kVoxGain, 0, FIELD(form3.Combo14), 0},
-        ByteRule{"VoxGain", kVoxGain, 10, FIELD(form3.Combo14), 5},
-        ByteRule{"VoxDelay", kVoxDelay, 5, FIELD(form3.Combo15), 5},
-        ByteRule{"VoxDelay", kVoxDelay, 6, FIELD(form3.Combo15), 1},
-        ByteRule{"DtmfRate", kDtmfRate, 0, FIELD(form2.Combo16), 0},
-        ByteRule{"DtmfRate", kDtmfRate, 2, FIELD(form2.Combo16), 1},
-        ByteRule{"FirstDigit", kFirstDigitDelay, 9, FIELD(form2.Combo17), 9},
-        ByteRule{"FirstDigit", kFirstDigitDelay, 10, FIELD(form2.Combo17), 6},
-        ByteRule{"Group *", kGroupCallCode, 42, FIELD(form2.Combo18), 1},
-        ByteRule{"Group #", kGroupCallCode, 35, FIELD(form2.Combo18), 2},
-        ByteRule{"Group A", kGroupCallCode, 65, FIELD(form2.Combo18), 3},
-        ByteRule{"Group D", kGroupCallCode, 68, FIELD(form2.Combo18), 6},
-        ByteRule{"Group E", kGroupCallCode, 69, FIELD(form2.Combo18), 0},
-        ByteRule{"Group a", kGroupCallCode, 97, FIELD(form2.Combo18), 0},
-        ByteRule{"Timeout", kTxTimeout, 40, FIELD(form3.Combo19), 40},
-        ByteRule{"Timeout", kTxTimeout, 41, FIELD(form3.Combo19), 4},
-        ByteRule{"Band 3", kBandCode, 3, FIELD(mdiForm1.Combo1), 1},
-        ByteRule{"Band 4", kBandCode, 4, FIELD(mdiForm1.Combo1), 2},
-        ByteRule{"Band 0", kBandCode, 0, FIELD(mdiForm1.Combo1), 0},
-        ByteRule{"Band 1", kBandCode, 1, FIELD(mdiForm1.Combo1), 0},
-        ByteRule{"Band 2", kBandCode, 2, FIELD(mdiForm1.Combo1), 0},
-        ByteRule{"Band 5", kBandCode, 5, FIELD(mdiForm1.Combo1), 0},
-        ByteRule{"Offset dir", kVfoOffsetDirection, 2, FIELD(form3.Combo30), 2},
-        ByteRule{"Offset dir", kVfoOffsetDirection, 3, FIELD(form3.Combo30), std::nullopt},
-        ByteRule{"FM display", kFmDisplayMode, 1, FIELD(form5.Combo1_1), 1},
-        ByteRule{"FM display", kFmDisplayMode, 2, FIELD(form5.Combo1_1), std::nullopt},
-        ByteRule{"FM step", kFmStep, 2, FIELD(form5.Combo1_2), 2},
-        ByteRule{"FM step", kFmStep, 3, FIELD(form5.Combo1_2), std::nullopt},
-        ByteRule{"FmFunction", kFmFunction, 0, FIELD(form3.Combo2), 0},
-        ByteRule{"FmFunction", kFmFunction, 2, FIELD(form3.Combo2), 1},
-        ByteRule{"Scrambler", kScramblerSwitch, 0, FIELD(form3.Combo6), 0},
-        ByteRule{"Scrambler", kScramblerSwitch, 2, FIELD(form3.Combo6), 1},
-        ByteRule{"DeEmphasis", kDeEmphasis, 1, FIELD(form3.Combo13), 1},
-        ByteRule{"DeEmphasis", kDeEmphasis, 2, FIELD(form3.Combo13), 0},
-        ByteRule{"VfoSwitch", kVfoSwitch, 1, FIELD(form3.Combo16), 1},
-        ByteRule{"VfoSwitch", kVfoSwitch, 2, FIELD(form3.Combo16), 0}),
+    ::testing::Values(ByteRule{"DisplayMode", kDisplayMode, 3, FIELD(form3.Combo1), 3},
+                      ByteRule{"DisplayMode", kDisplayMode, 4, FIELD(form3.Combo1), 1},
+                      ByteRule{"Step", kStepFrequency, 3, FIELD(form3.Combo3), 3},
+                      ByteRule{"Step 25 kHz", kStepFrequency, 4, FIELD(form3.Combo3), 4},  // sound behaviour
+                      ByteRule{"Step", kStepFrequency, 5, FIELD(form3.Combo3), 1},
+                      ByteRule{"AniSendMode", kAniSendMode, 2, FIELD(form2.Combo1), 2},
+                      ByteRule{"AniSendMode", kAniSendMode, 3, FIELD(form2.Combo1), std::nullopt},
+                      ByteRule{"AniSendMode", kAniSendMode, 4, FIELD(form2.Combo1), 0},
+                      ByteRule{"Squelch", kSquelchLevel, 9, FIELD(form3.Combo5), 9},
+                      ByteRule{"Squelch", kSquelchLevel, 10, FIELD(form3.Combo5), 5},
+                      ByteRule{"Check12", kVoxAllowCancel, 1, FIELD(form3.Check12), 1},
+                      ByteRule{"Check12", kVoxAllowCancel, 2, FIELD(form3.Check12), 0},
+                      ByteRule{"Check13", kVoxInhibitOnReceive, 1, FIELD(form3.Check13), 1},
+                      ByteRule{"Check13", kVoxInhibitOnReceive, 2, FIELD(form3.Check13), 0},
+                      ByteRule{"VoxGain", kVoxGain, 0, FIELD(form3.Combo14), 0},
+                      ByteRule{"VoxGain", kVoxGain, 10, FIELD(form3.Combo14), 5},
+                      ByteRule{"VoxDelay", kVoxDelay, 5, FIELD(form3.Combo15), 5},
+                      ByteRule{"VoxDelay", kVoxDelay, 6, FIELD(form3.Combo15), 1},
+                      ByteRule{"DtmfRate", kDtmfRate, 0, FIELD(form2.Combo16), 0},
+                      ByteRule{"DtmfRate", kDtmfRate, 2, FIELD(form2.Combo16), 1},
+                      ByteRule{"FirstDigit", kFirstDigitDelay, 9, FIELD(form2.Combo17), 9},
+                      ByteRule{"FirstDigit", kFirstDigitDelay, 10, FIELD(form2.Combo17), 6},
+                      ByteRule{"Group *", kGroupCallCode, 42, FIELD(form2.Combo18), 1},
+                      ByteRule{"Group #", kGroupCallCode, 35, FIELD(form2.Combo18), 2},
+                      ByteRule{"Group A", kGroupCallCode, 65, FIELD(form2.Combo18), 3},
+                      ByteRule{"Group D", kGroupCallCode, 68, FIELD(form2.Combo18), 6},
+                      ByteRule{"Group E", kGroupCallCode, 69, FIELD(form2.Combo18), 0},
+                      ByteRule{"Group a", kGroupCallCode, 97, FIELD(form2.Combo18), 0},
+                      ByteRule{"Timeout", kTxTimeout, 40, FIELD(form3.Combo19), 40},
+                      ByteRule{"Timeout", kTxTimeout, 41, FIELD(form3.Combo19), 4},
+                      ByteRule{"Band 3", kBandCode, 3, FIELD(mdiForm1.Combo1), 1},
+                      ByteRule{"Band 4", kBandCode, 4, FIELD(mdiForm1.Combo1), 2},
+                      ByteRule{"Band 0", kBandCode, 0, FIELD(mdiForm1.Combo1), 0},
+                      ByteRule{"Band 1", kBandCode, 1, FIELD(mdiForm1.Combo1), 0},
+                      ByteRule{"Band 2", kBandCode, 2, FIELD(mdiForm1.Combo1), 0},
+                      ByteRule{"Band 5", kBandCode, 5, FIELD(mdiForm1.Combo1), 0},
+                      ByteRule{"Offset dir", kVfoOffsetDirection, 2, FIELD(form3.Combo30), 2},
+                      ByteRule{"Offset dir", kVfoOffsetDirection, 3, FIELD(form3.Combo30), std::nullopt},
+                      ByteRule{"FM display", kFmDisplayMode, 1, FIELD(form5.Combo1_1), 1},
+                      ByteRule{"FM display", kFmDisplayMode, 2, FIELD(form5.Combo1_1), std::nullopt},
+                      ByteRule{"FM step", kFmStep, 2, FIELD(form5.Combo1_2), 2},
+                      ByteRule{"FM step", kFmStep, 3, FIELD(form5.Combo1_2), std::nullopt},
+                      ByteRule{"FmFunction", kFmFunction, 0, FIELD(form3.Combo2), 0},
+                      ByteRule{"FmFunction", kFmFunction, 2, FIELD(form3.Combo2), 1},
+                      ByteRule{"Scrambler", kScramblerSwitch, 0, FIELD(form3.Combo6), 0},
+                      ByteRule{"Scrambler", kScramblerSwitch, 2, FIELD(form3.Combo6), 1},
+                      ByteRule{"DeEmphasis", kDeEmphasis, 1, FIELD(form3.Combo13), 1},
+                      ByteRule{"DeEmphasis", kDeEmphasis, 2, FIELD(form3.Combo13), 0},
+                      ByteRule{"VfoSwitch", kVfoSwitch, 1, FIELD(form3.Combo16), 1},
+                      ByteRule{"VfoSwitch", kVfoSwitch, 2, FIELD(form3.Combo16), 0}),
     [](const auto& tc) { return qav::test::CaseName(tc.param.name, tc.index); });
 
 TEST(DecodeImage, ChannelNumberTexts) {
@@ -381,8 +378,7 @@ TEST(DecodeImage, PowerGrades) {
 TEST(DecodeImage, NamesForEveryChannel) {
     MemoryImage image = AllFF();
     const int last = kQav750.channelCount - 1;
-    Put(image, kChannelNameBlock + last * kChannelNameSize,
-        {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'});
+    Put(image, kChannelNameBlock + last * kChannelNameSize, {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'});
     Put(image, kChannelNameBlock + 8, {'X', 0xFF, 'Y', 0xFF});
     const DecodedImage d = DecodeImage(image, EnglishContext());
     EXPECT_EQ(d.tables.ChannelName(last), "ABCDEFGH");

@@ -41,8 +41,7 @@ void SetChannel(WorkingState& s, int ch, const char* rx, const char* tx) {
     s.tables.ChannelOptionText(ch, 1) = "Off";
 }
 
-bool HasFault(const std::vector<EncodeFault>& faults, const std::string& field,
-              EncodeProblem problem) {
+bool HasFault(const std::vector<EncodeFault>& faults, const std::string& field, EncodeProblem problem) {
     return std::ranges::any_of(
         faults, [&](const EncodeFault& f) { return f.field == field && f.problem == problem; });
 }
@@ -80,11 +79,11 @@ TEST(EncodeImage, DefaultStateEncodesWithoutFaults) {
 TEST(EncodeImage, FixedValuesAndFillers) {
     WorkingState s = DefaultState();
     s.fields.form3.Combo6 = 0;  // 2017 is written 1 whatever Combo6 shows
-    for (auto* v : {&s.fields.form3.Combo7, &s.fields.form3.Combo8, &s.fields.form3.Combo9,
-                    &s.fields.form3.ComboMod, &s.fields.form3.Combo10, &s.fields.form3.Combo18,
-                    &s.fields.form3.Combo11, &s.fields.form3.Combo24, &s.fields.form3.Combo25,
-                    &s.fields.form3.Combo26, &s.fields.form3.Combo27, &s.fields.form3.Combo28,
-                    &s.fields.form3.Combo12, &s.fields.form3.Combo29}) {
+    for (auto* v :
+         {&s.fields.form3.Combo7, &s.fields.form3.Combo8, &s.fields.form3.Combo9, &s.fields.form3.ComboMod,
+          &s.fields.form3.Combo10, &s.fields.form3.Combo18, &s.fields.form3.Combo11, &s.fields.form3.Combo24,
+          &s.fields.form3.Combo25, &s.fields.form3.Combo26, &s.fields.form3.Combo27, &s.fields.form3.Combo28,
+          &s.fields.form3.Combo12, &s.fields.form3.Combo29}) {
         *v = 0;
     }
     SetChannel(s, 0, "435.12500", "435.12500");
@@ -97,9 +96,8 @@ TEST(EncodeImage, FixedValuesAndFillers) {
     EXPECT_EQ(image.at(kFunctionFlags), 0x02);
     EXPECT_EQ(image.at(kVfoFlags), 0x02);
     EXPECT_EQ(image.at(kRecFlags), 0x02);
-    EXPECT_EQ(
-        std::string(image.bytes().begin() + kImageIdent, image.bytes().begin() + kImageIdent + 6),
-        "RL-700");
+    EXPECT_EQ(std::string(image.bytes().begin() + kImageIdent, image.bytes().begin() + kImageIdent + 6),
+              "RL-700");
     for (const ByteRange& r : kFillerRanges) {
         for (int i = r.first; i < r.first + r.count; ++i) {
             ASSERT_EQ(image.at(i), 0xFF) << i;
@@ -154,9 +152,8 @@ TEST(EncodeImage, ChannelRecord) {
     s.tables.ChannelOptionText(1, 1) = "D754I";
     MemoryImage image = StaleImage();
     ASSERT_TRUE(Encode(s, image).empty());
-    EXPECT_EQ(Slice(image, 13, 13),
-              (std::vector<std::uint8_t>{0x00, 0x25, 0x51, 0x43, 0x00, 0x00, 0x60, 0x13, 0x85, 0x08,
-                                         0x54, 0xC7, 0xFF}));
+    EXPECT_EQ(Slice(image, 13, 13), (std::vector<std::uint8_t>{0x00, 0x25, 0x51, 0x43, 0x00, 0x00, 0x60, 0x13,
+                                                               0x85, 0x08, 0x54, 0xC7, 0xFF}));
 }
 
 TEST(EncodeImage, EmptyReceiveTextMakesTheWholeRecordFF) {
@@ -185,8 +182,7 @@ TEST(EncodeImage, ToneIndexZeroIsFFWhateverTheText) {
 }
 
 TEST(EncodeImage, BandSelector) {
-    for (const auto& [index, code] :
-         std::initializer_list<std::pair<int, int>>{{0, 0}, {1, 3}, {2, 4}}) {
+    for (const auto& [index, code] : std::initializer_list<std::pair<int, int>>{{0, 0}, {1, 3}, {2, 4}}) {
         WorkingState s = DefaultState();
         s.fields.mdiForm1.Combo1 = index;
         MemoryImage image = StaleImage();
@@ -213,8 +209,7 @@ TEST(EncodeImage, TextsArePaddedWithFF) {
     s.fields.form2.Text2 = "ABCD*0123456789AB";  // 17 characters: 16 kept
     MemoryImage image = StaleImage();
     ASSERT_TRUE(Encode(s, image).empty());
-    EXPECT_EQ(Slice(image, kPowerOnText, 6),
-              (std::vector<std::uint8_t>{0x41, 0x42, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Slice(image, kPowerOnText, 6), (std::vector<std::uint8_t>{0x41, 0x42, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(Slice(image, kAniEndCode, 4), (std::vector<std::uint8_t>{'1', '2', '#', 0xFF}));
     EXPECT_EQ(image.at(kAniStartCode + 15), 'A');
 }
@@ -258,8 +253,7 @@ TEST(EncodeImage, FmChannelsAndSettings) {
     ASSERT_TRUE(Encode(s, image).empty());
     EXPECT_EQ(Slice(image, kFmChannelBlock, 6),
               (std::vector<std::uint8_t>{0x00, 0xE6, 0xFF, 0xFF, 0x02, 0x80}));
-    EXPECT_EQ(Slice(image, kFmChannelNo, 6),
-              (std::vector<std::uint8_t>{0x10, 0x01, 0x02, 0xFF, 0x02, 0x00}));
+    EXPECT_EQ(Slice(image, kFmChannelNo, 6), (std::vector<std::uint8_t>{0x10, 0x01, 0x02, 0xFF, 0x02, 0x00}));
     s.fm.FmChannelNo = 32;
     s.fm.FmFrequency = "";
     ASSERT_TRUE(Encode(s, image).empty());
@@ -331,8 +325,8 @@ TEST(EncodeFaults, ListsWithNoSelection) {
                               "Form3.Combo2", "Form3.Combo22", "Form2.Combo18"}) {
         EXPECT_TRUE(HasFault(faults, field, EncodeProblem::NoSelection)) << field;
     }
-    for (int at : {kBandCode, kAniSendMode, kVfoOffsetDirection, kDisplayMode, kFmFunction,
-                   kVfoRxTone, kVfoRxTone + 1, kGroupCallCode}) {
+    for (int at : {kBandCode, kAniSendMode, kVfoOffsetDirection, kDisplayMode, kFmFunction, kVfoRxTone,
+                   kVfoRxTone + 1, kGroupCallCode}) {
         EXPECT_EQ(image.at(at), kStale) << at;
     }
 }
@@ -370,8 +364,8 @@ TEST(EncodeFaults, NumbersOutsideAByte) {
     EXPECT_TRUE(HasFault(faults, "FmDisplayMode", EncodeProblem::OutOfByteRange));
     EXPECT_TRUE(HasFault(faults, "Form3.Text2", EncodeProblem::OutOfByteRange));
     EXPECT_TRUE(HasFault(faults, "Form3.Text6", EncodeProblem::NotANumber));
-    for (int at : {kHighPowerMidGrade, kLowPowerLowGrade, kFmChannelNo, kFmDisplayMode,
-                   kPriorityChannel, kPresentChannel}) {
+    for (int at : {kHighPowerMidGrade, kLowPowerLowGrade, kFmChannelNo, kFmDisplayMode, kPriorityChannel,
+                   kPresentChannel}) {
         EXPECT_EQ(image.at(at), kStale) << at;
     }
 }
@@ -442,8 +436,7 @@ TEST(EncodeFaults, CharactersThatDoNotFitOneByte) {
 TEST(EncodeFaults, AStructNotFilledFromTheControlsIsNeverEncodedSilently) {
     MemoryImage image = StaleImage();
     const ImageFields unfilled;
-    const auto faults =
-        EncodeImage(unfilled, ChannelTables(kQav750), FmValues{}, PowerGradeValues{}, image);
+    const auto faults = EncodeImage(unfilled, ChannelTables(kQav750), FmValues{}, PowerGradeValues{}, image);
     EXPECT_GE(faults.size(), 30u);
 }
 
@@ -462,8 +455,7 @@ TEST(EncodeFaults, LayoutMismatchWritesNothing) {
     }
     MemoryImage big(kQav750);
     const ChannelTables tooMany(kQav750.channelCount + 1, kQav750.optionColumns);
-    EXPECT_EQ(EncodeImage(s.fields, tooMany, s.fm, s.grades, big)[0].problem,
-              EncodeProblem::LayoutMismatch);
+    EXPECT_EQ(EncodeImage(s.fields, tooMany, s.fm, s.grades, big)[0].problem, EncodeProblem::LayoutMismatch);
 }
 
 TEST(EncodeFaults, DescribeNamesFieldProblemAndByte) {

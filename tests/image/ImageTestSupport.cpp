@@ -49,16 +49,15 @@ void PutFm(MemoryImage& image, int offset, std::mt19937& rng) {
         return;
     }
     const int steps = Uniform(rng, 0, 640);  // 76.00 .. 108.00 MHz
-    Put(image, offset,
-        {static_cast<std::uint8_t>(steps / 256), static_cast<std::uint8_t>(steps % 256)});
+    Put(image, offset, {static_cast<std::uint8_t>(steps / 256), static_cast<std::uint8_t>(steps % 256)});
 }
 
 // "ddd.d" + a step-list entry: a frequency the VFO decoding keeps as it is.
 std::string StepListFreq(std::mt19937& rng, int mhzLow, int mhzHigh) {
-    static const char* const kEntries[] = {
-        "0000", "0500", "0625", "1000", "1250", "1500", "1875", "2000", "2500", "3000", "3125",
-        "3500", "3750", "4000", "4375", "4500", "5000", "5500", "5625", "6000", "6250", "6500",
-        "6875", "7000", "7500", "8000", "8125", "8500", "8750", "9000", "9375", "9500"};
+    static const char* const kEntries[] = {"0000", "0500", "0625", "1000", "1250", "1500", "1875", "2000",
+                                           "2500", "3000", "3125", "3500", "3750", "4000", "4375", "4500",
+                                           "5000", "5500", "5625", "6000", "6250", "6500", "6875", "7000",
+                                           "7500", "8000", "8125", "8500", "8750", "9000", "9375", "9500"};
     std::string mhz = std::to_string(Uniform(rng, mhzLow, mhzHigh));
     mhz.insert(0, 3 - mhz.size(), '0');
     return mhz + "." + std::to_string(Uniform(rng, 0, 9)) + kEntries[Uniform(rng, 0, 31)];
@@ -143,20 +142,16 @@ MemoryImage MakeValidImage(std::mt19937& rng) {
         }
         const long span = (kHigh[bandIndex] - kLow[bandIndex]) * 100000L;
         PutFreq(image, b,
-                FreqText(kLow[bandIndex] * 100000L +
-                         std::uniform_int_distribution<long>(0, span - 1)(rng)));
+                FreqText(kLow[bandIndex] * 100000L + std::uniform_int_distribution<long>(0, span - 1)(rng)));
         if (!Chance(rng, 0.2)) {
-            PutFreq(image, b + kRecTxFreq,
-                    FreqText(std::uniform_int_distribution<long>(0, 99999999)(rng)));
+            PutFreq(image, b + kRecTxFreq, FreqText(std::uniform_int_distribution<long>(0, 99999999)(rng)));
         }
         PutTone(image, b + kRecRxTone, rng);
         PutTone(image, b + kRecTxTone, rng);
         image.at(b + kRecFlags) = static_cast<std::uint8_t>(Uniform(rng, 0, 255) | 0x02);
     }
 
-    auto byteIn = [&](int low, int high) {
-        return static_cast<std::uint8_t>(Uniform(rng, low, high));
-    };
+    auto byteIn = [&](int low, int high) { return static_cast<std::uint8_t>(Uniform(rng, low, high)); };
     auto channelNumber = [&] { return Chance(rng, 0.2) ? std::uint8_t{0xFF} : byteIn(0, 128); };
     image.at(kDisplayMode) = byteIn(0, 3);
     image.at(kPriorityChannel) = channelNumber();
@@ -175,8 +170,7 @@ MemoryImage MakeValidImage(std::mt19937& rng) {
     image.at(kGroupCallCode) = kGroupCodes[Uniform(rng, 0, 6)];
     image.at(kTxTimeout) = byteIn(0, 40);
     for (int i = 0; i < 6; ++i) {
-        image.at(kImageIdent + i) =
-            static_cast<std::uint8_t>(kImageIdentText[static_cast<std::size_t>(i)]);
+        image.at(kImageIdent + i) = static_cast<std::uint8_t>(kImageIdentText[static_cast<std::size_t>(i)]);
     }
     static const std::uint8_t kBandCodes[] = {0, 3, 4};
     image.at(kBandCode) = kBandCodes[bandIndex];
@@ -203,8 +197,8 @@ MemoryImage MakeValidImage(std::mt19937& rng) {
     image.at(kScramblerSwitch) = 1;
     image.at(kDeEmphasis) = byteIn(0, 1);
     image.at(kVfoSwitch) = byteIn(0, 1);
-    for (const int at : {kHighPowerMidGrade, kLowPowerMidGrade, kHighPowerHighGrade,
-                         kHighPowerLowGrade, kLowPowerHighGrade, kLowPowerLowGrade}) {
+    for (const int at : {kHighPowerMidGrade, kLowPowerMidGrade, kHighPowerHighGrade, kHighPowerLowGrade,
+                         kLowPowerHighGrade, kLowPowerLowGrade}) {
         image.at(at) = byteIn(0, 255);
     }
     for (int i = kChannelNameBlock; i < image.size(); ++i) {

@@ -21,17 +21,17 @@ TEST_P(ValTest, GivesTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Basic, ValTest,
-    ::testing::Values(ValCase{"", 0}, ValCase{"abc", 0}, ValCase{"435.12500", 435.125},
-                      ValCase{"010.00000", 10}, ValCase{"  12.5abc", 12.5}, ValCase{"1 2", 12},
-                      ValCase{"-3.5", -3.5}, ValCase{"+7", 7}, ValCase{".5", 0.5}, ValCase{"5.", 5},
-                      ValCase{"1e3", 1000}, ValCase{"1E-2", 0.01}, ValCase{"2d2", 200},
-                      ValCase{"1e", 1}, ValCase{"1e+", 1}, ValCase{"1.2.3", 1.2},
-                      ValCase{"4A5.125", 4}, ValCase{"FFF.FFFFF", 0}, ValCase{".", 0},
-                      ValCase{"-", 0}, ValCase{"0e999999999999", 0}, ValCase{"\t\n 88", 88},
-                      ValCase{"12-3", 12}),
-    [](const auto& tc) { return qav::test::CaseName(tc.param.text, tc.index); });
+INSTANTIATE_TEST_SUITE_P(Basic, ValTest,
+                         ::testing::Values(ValCase{"", 0}, ValCase{"abc", 0}, ValCase{"435.12500", 435.125},
+                                           ValCase{"010.00000", 10}, ValCase{"  12.5abc", 12.5},
+                                           ValCase{"1 2", 12}, ValCase{"-3.5", -3.5}, ValCase{"+7", 7},
+                                           ValCase{".5", 0.5}, ValCase{"5.", 5}, ValCase{"1e3", 1000},
+                                           ValCase{"1E-2", 0.01}, ValCase{"2d2", 200}, ValCase{"1e", 1},
+                                           ValCase{"1e+", 1}, ValCase{"1.2.3", 1.2}, ValCase{"4A5.125", 4},
+                                           ValCase{"FFF.FFFFF", 0}, ValCase{".", 0}, ValCase{"-", 0},
+                                           ValCase{"0e999999999999", 0}, ValCase{"\t\n 88", 88},
+                                           ValCase{"12-3", 12}),
+                         [](const auto& tc) { return qav::test::CaseName(tc.param.text, tc.index); });
 
 TEST(Val, HugeAndTinyNumbersStayFinite) {
     EXPECT_EQ(Val("1" + std::string(400, '0')), std::numeric_limits<double>::max());

@@ -39,9 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Vectors, FreqBcdTest,
                                            FreqCase{"010.00000", {0x00, 0x00, 0x00, 0x01}},
                                            FreqCase{"000.00000", {0x00, 0x00, 0x00, 0x00}},
                                            FreqCase{"999.99999", {0x99, 0x99, 0x99, 0x99}}),
-                         [](const auto& tc) {
-                             return qav::test::CaseName(tc.param.text, tc.index);
-                         });
+                         [](const auto& tc) { return qav::test::CaseName(tc.param.text, tc.index); });
 
 TEST(FreqBcd, DecodesAnyBytesAsHexDigits) {
     EXPECT_EQ(FreqBcdText(Bytes4{0xFF, 0xFF, 0xFF, 0xFF}), "FFF.FFFFF");
@@ -55,8 +53,8 @@ TEST(FreqBcd, EncodesShorterDecimalTextsByValue) {
 }
 
 TEST(FreqBcd, RefusesWhatIsNoFrequency) {
-    for (const char* text : {"", "abc", "435.1A500", "FFF.FFFFF", "-1.00000", " 435.125",
-                             "435.125001", "1000.00000", "435,12500", "4.3.5"}) {
+    for (const char* text : {"", "abc", "435.1A500", "FFF.FFFFF", "-1.00000", " 435.125", "435.125001",
+                             "1000.00000", "435,12500", "4.3.5"}) {
         EXPECT_FALSE(FreqBcdBytes(text)) << text;
     }
 }
@@ -140,13 +138,12 @@ TEST_P(FmFreqCodeTest, DecodesAndEncodes) {
     EXPECT_EQ(FmFreqCodeBytes(c.text), c.bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Vectors, FmFreqCodeTest,
-    ::testing::Values(FmCase{"76.00", {0x00, 0x00}}, FmCase{"87.50", {0x00, 0xE6}},
-                      FmCase{"88.80", {0x01, 0x00}}, FmCase{"101.60", {0x02, 0x00}},
-                      FmCase{"101.65", {0x02, 0x01}}, FmCase{"107.95", {0x02, 0x7F}},
-                      FmCase{"108.00", {0x02, 0x80}}),
-    [](const auto& tc) { return qav::test::CaseName(tc.param.text, tc.index); });
+INSTANTIATE_TEST_SUITE_P(Vectors, FmFreqCodeTest,
+                         ::testing::Values(FmCase{"76.00", {0x00, 0x00}}, FmCase{"87.50", {0x00, 0xE6}},
+                                           FmCase{"88.80", {0x01, 0x00}}, FmCase{"101.60", {0x02, 0x00}},
+                                           FmCase{"101.65", {0x02, 0x01}}, FmCase{"107.95", {0x02, 0x7F}},
+                                           FmCase{"108.00", {0x02, 0x80}}),
+                         [](const auto& tc) { return qav::test::CaseName(tc.param.text, tc.index); });
 
 TEST(FmFreqCode, EmptyPairsAndAbove108AreEmpty) {
     EXPECT_EQ(FmFreqCodeText(0xFF, 0xFF), "");
@@ -160,10 +157,10 @@ TEST(FmFreqCode, EncodesWholeHundredthsNotFloatingPoint) {
     EXPECT_EQ(FmFreqCodeBytes("101.6"), (Bytes2{0x02, 0x00}));
     EXPECT_EQ(FmFreqCodeBytes("76"), (Bytes2{0x00, 0x00}));
     for (int steps = 0; steps <= 640; ++steps) {
-        const std::string text = FmFreqCodeText(static_cast<std::uint8_t>(steps / 256),
-                                                static_cast<std::uint8_t>(steps % 256));
-        ASSERT_EQ(FmFreqCodeBytes(text), (Bytes2{static_cast<std::uint8_t>(steps / 256),
-                                                 static_cast<std::uint8_t>(steps % 256)}))
+        const std::string text =
+            FmFreqCodeText(static_cast<std::uint8_t>(steps / 256), static_cast<std::uint8_t>(steps % 256));
+        ASSERT_EQ(FmFreqCodeBytes(text),
+                  (Bytes2{static_cast<std::uint8_t>(steps / 256), static_cast<std::uint8_t>(steps % 256)}))
             << text;
     }
 }
@@ -211,10 +208,8 @@ TEST(PaddedText, SkipsFFWhereverItStands) {
 }
 
 TEST(PaddedText, PadsWithFFAndCutsAtTheWidth) {
-    EXPECT_EQ(PaddedTextBytes("AB", 6),
-              (std::vector<std::uint8_t>{0x41, 0x42, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(PaddedTextBytes("ABCDEFG", 6),
-              (std::vector<std::uint8_t>{0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
+    EXPECT_EQ(PaddedTextBytes("AB", 6), (std::vector<std::uint8_t>{0x41, 0x42, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(PaddedTextBytes("ABCDEFG", 6), (std::vector<std::uint8_t>{0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
     EXPECT_FALSE(PaddedTextBytes("\xE5\x90\x8D", 6));
 }
 

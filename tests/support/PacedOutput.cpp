@@ -9,8 +9,7 @@ namespace qav::sim {
 
 void PacedOutput::Enqueue(std::vector<std::uint8_t> bytes, Clock::time_point notBefore,
                           Clock::duration gapAfterPrevious) {
-    if (bytes.empty())
-        return;
+    if (bytes.empty()) return;
     Chunk chunk;
     chunk.bytes = std::move(bytes);
     chunk.notBefore = notBefore;
@@ -43,8 +42,7 @@ PacedOutput::Result PacedOutput::WriteDue(int fd, Clock::time_point now) {
         }
         const ssize_t n = ::write(fd, chunk.bytes.data() + chunk.sent, due);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             if (errno == EAGAIN || errno == EWOULDBLOCK) {
                 result.blocked = true;
             } else {

@@ -40,8 +40,12 @@ ProgramRun& ProgramFixture::Start() {
     return run;
 }
 
-void ProgramFixture::Discard() { run_.reset(); }
+void ProgramFixture::Discard() {
+    run_.reset();
+}
 
-QString ProgramFixture::UserFolder() const { return UserConfigFolder(kQav750.programName); }
+QString ProgramFixture::UserFolder() const {
+    return UserConfigFolder(kQav750.programName);
+}
 
 }  // namespace qav::test

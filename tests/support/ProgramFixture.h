@@ -16,7 +16,7 @@
 namespace qav::test {
 
 class ProgramFixture : public ::testing::Test {
-protected:
+  protected:
     ProgramFixture();
     ~ProgramFixture() override;
 
@@ -41,7 +41,7 @@ protected:
     QList<FileDialogRequest> fileRequests;
     QTemporaryDir programFolder;  // App.Path of the run: shipped files, where dialogs start
 
-private:
+  private:
     QByteArray savedConfigHome_;
     std::unique_ptr<ProgramRun> run_;
 };

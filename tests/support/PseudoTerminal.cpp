@@ -19,11 +19,9 @@ namespace {
 
 PseudoTerminal::PseudoTerminal() {
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master_ < 0)
-        Fail("posix_openpt");
+    if (master_ < 0) Fail("posix_openpt");
     char name[128];
-    if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0 ||
-        ::ptsname_r(master_, name, sizeof name) != 0) {
+    if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0 || ::ptsname_r(master_, name, sizeof name) != 0) {
         ::close(master_);
         Fail("pty slave");
     }
@@ -46,10 +44,8 @@ PseudoTerminal::~PseudoTerminal() {
 }
 
 void PseudoTerminal::CloseMaster() {
-    if (master_ >= 0)
-        ::close(master_);
-    if (heldSlave_ >= 0)
-        ::close(heldSlave_);
+    if (master_ >= 0) ::close(master_);
+    if (heldSlave_ >= 0) ::close(heldSlave_);
     master_ = heldSlave_ = -1;
 }
 

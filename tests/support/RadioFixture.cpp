@@ -7,11 +7,14 @@
 
 namespace qav::test {
 
-RadioFixture::RadioFixture() { radio.LinkAsPort(PortsFolder().toStdString(), 1); }
+RadioFixture::RadioFixture() {
+    radio.LinkAsPort(PortsFolder().toStdString(), 1);
+}
 
 ProgramRun& RadioFixture::StartWithRadio() {
     ProgramRun& run = Start();
-    EXPECT_TRUE(answerer.boxes.isEmpty()) << "port 1 did not open: " << answerer.Texts().join('|').toStdString();
+    EXPECT_TRUE(answerer.boxes.isEmpty())
+        << "port 1 did not open: " << answerer.Texts().join('|').toStdString();
     answerer.boxes.clear();
     return run;
 }

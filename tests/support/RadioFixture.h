@@ -10,7 +10,7 @@
 namespace qav::test {
 
 class RadioFixture : public ProgramFixture {
-protected:
+  protected:
     RadioFixture();
 
     // Starts the program; port 1 (the radio) opens as the stored port choice.

@@ -43,8 +43,7 @@ ReceivedFrame ParseFrame(std::span<const std::uint8_t> raw) {
         case 'W':
             frame.kind = raw[0] == 'R' ? FrameKind::Read : FrameKind::Write;
             frame.address = std::uint16_t(raw[1] << 8 | raw[2]);
-            if (frame.kind == FrameKind::Write)
-                frame.data.assign(raw.begin() + 4, raw.end());
+            if (frame.kind == FrameKind::Write) frame.data.assign(raw.begin() + 4, raw.end());
             break;
         default:
             break;

@@ -13,8 +13,7 @@
 
 namespace qav::sim {
 
-const RadioSimulator::Ident RadioSimulator::kDefaultIdent = {'R', 'L', '-',  '7',
-                                                             '0', '1', 0x04, 0x00};
+const RadioSimulator::Ident RadioSimulator::kDefaultIdent = {'R', 'L', '-', '7', '0', '1', 0x04, 0x00};
 
 namespace {
 constexpr std::uint8_t kAck = 0x06;
@@ -74,12 +73,9 @@ void RadioSimulator::SetIdent(const Ident& ident) {
 
 bool RadioSimulator::SetBandDigit(char hexDigit) {
     int nibble = -1;
-    if (hexDigit >= '0' && hexDigit <= '9')
-        nibble = hexDigit - '0';
-    if (hexDigit >= 'A' && hexDigit <= 'F')
-        nibble = hexDigit - 'A' + 10;
-    if (nibble < 0)
-        return false;
+    if (hexDigit >= '0' && hexDigit <= '9') nibble = hexDigit - '0';
+    if (hexDigit >= 'A' && hexDigit <= 'F') nibble = hexDigit - 'A' + 10;
+    if (nibble < 0) return false;
     std::lock_guard lock(mutex_);
     ident_[6] = std::uint8_t((ident_[6] & 0xF0) | nibble);
     return true;
@@ -186,8 +182,7 @@ void RadioSimulator::Run() {
         bool dropRequested = false;
         {
             std::lock_guard lock(mutex_);
-            if (stop_)
-                return;
+            if (stop_) return;
             dropRequested = hangUpRequested_ && lineUp;
             output_.SetPacing(pacing_);
             for (auto& bytes : unsolicited_) output_.Enqueue(std::move(bytes), now);
@@ -223,8 +218,7 @@ void RadioSimulator::Run() {
             timeout = {.tv_sec = time_t(ns / 1'000'000'000), .tv_nsec = long(ns % 1'000'000'000)};
             timeoutPtr = &timeout;
         }
-        if (::ppoll(fds, 2, timeoutPtr, nullptr) < 0 && errno != EINTR)
-            return;
+        if (::ppoll(fds, 2, timeoutPtr, nullptr) < 0 && errno != EINTR) return;
         if (fds[0].revents & POLLIN) {
             char drain[64];
             while (::read(wakeRead_, drain, sizeof drain) > 0) {
@@ -246,10 +240,8 @@ void RadioSimulator::ReceiveBytes(Clock::time_point now) {
     }
     for (;;) {
         const ssize_t n = ::read(pty_.MasterFd(), chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-            break;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
         if (n <= 0) {
             // The slave side is gone for good; stop watching the master.
             DropLine();
@@ -262,8 +254,7 @@ void RadioSimulator::ReceiveBytes(Clock::time_point now) {
         // Each byte has its 1/960 s on the wire after the one before it.
         Clock::time_point end = pacing ? std::max(now, rxWireFree_) : now;
         for (ssize_t i = 0; i < n; ++i) {
-            if (pacing)
-                end += PacedOutput::kByteTime;
+            if (pacing) end += PacedOutput::kByteTime;
             rxPending_.push_back(chunk[i]);
             rxPendingEnds_.push_back(end);
         }
@@ -272,11 +263,9 @@ void RadioSimulator::ReceiveBytes(Clock::time_point now) {
     std::size_t used = 0;
     while (used < rxPending_.size()) {
         const std::size_t length = FrameLength(rxPending_[used]);
-        if (rxPending_.size() - used < length)
-            break;
+        if (rxPending_.size() - used < length) break;
         HandleFrame(std::span(rxPending_).subspan(used, length), rxPendingEnds_[used + length - 1]);
-        if (HungUp())
-            return;
+        if (HungUp()) return;
         used += length;
     }
     rxPending_.erase(rxPending_.begin(), rxPending_.begin() + std::ptrdiff_t(used));
@@ -293,8 +282,7 @@ std::vector<std::uint8_t> RadioSimulator::ProperReply(const ReceivedFrame& frame
         case FrameKind::Mode:
             return {ident_.begin(), ident_.end()};
         case FrameKind::Read: {
-            if (!blockInMemory)
-                return {};
+            if (!blockInMemory) return {};
             std::vector<std::uint8_t> reply(frame.raw.begin(), frame.raw.begin() + 3);
             reply[0] = 'W';
             reply.push_back(std::uint8_t(kBlockSize));
@@ -303,8 +291,7 @@ std::vector<std::uint8_t> RadioSimulator::ProperReply(const ReceivedFrame& frame
             return reply;
         }
         case FrameKind::Write:
-            if (!blockInMemory)
-                return {};
+            if (!blockInMemory) return {};
             std::copy(frame.data.begin(), frame.data.end(), memory_.begin() + frame.address);
             return {kAck};
         case FrameKind::Unknown:
@@ -330,12 +317,10 @@ void RadioSimulator::HandleFrame(std::span<const std::uint8_t> raw, Clock::time_
             reply.clear();
         } else if (fault != faults_.end()) {
             const ReplyFault& f = fault->second;
-            if (f.replaceWith)
-                reply = *f.replaceWith;
+            if (f.replaceWith) reply = *f.replaceWith;
             reply.insert(reply.begin(), f.junkBefore.begin(), f.junkBefore.end());
             reply.insert(reply.end(), f.extraAfter.begin(), f.extraAfter.end());
-            if (f.silent)
-                reply.clear();
+            if (f.silent) reply.clear();
             hangUp = f.hangUp;
             splitAt = f.splitAt;
         }
@@ -344,17 +329,14 @@ void RadioSimulator::HandleFrame(std::span<const std::uint8_t> raw, Clock::time_
     }
     // The line goes before the frame is published, so whoever sees the frame
     // also sees the line gone.
-    if (hangUp)
-        DropLine();
+    if (hangUp) DropLine();
     {
         std::lock_guard lock(mutex_);
         frames_.push_back(frame);
     }
     changed_.notify_all();
-    if (observer)
-        observer(index, frame);
-    if (hangUp)
-        return;
+    if (observer) observer(index, frame);
+    if (hangUp) return;
     if (splitAt > 0 && splitAt < reply.size()) {
         std::vector<std::uint8_t> rest(reply.begin() + std::ptrdiff_t(splitAt), reply.end());
         reply.resize(splitAt);

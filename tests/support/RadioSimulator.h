@@ -50,11 +50,11 @@ namespace qav::sim {
 // How the radio misbehaves in its answer to one frame. The reply is built as
 // junkBefore + (replaceWith or the proper reply) + extraAfter, then split.
 struct ReplyFault {
-    bool silent = false;                     // no answer at all
-    bool hangUp = false;                     // drop the line instead of answering
-    std::size_t splitAt = 0;                 // 0: one write; n: n bytes, a gap, the rest
-    std::vector<std::uint8_t> junkBefore{};  // bytes ahead of the reply
-    std::vector<std::uint8_t> extraAfter{};  // bytes after it (an extra trailing byte)
+    bool silent = false;                                     // no answer at all
+    bool hangUp = false;                                     // drop the line instead of answering
+    std::size_t splitAt = 0;                                 // 0: one write; n: n bytes, a gap, the rest
+    std::vector<std::uint8_t> junkBefore{};                  // bytes ahead of the reply
+    std::vector<std::uint8_t> extraAfter{};                  // bytes after it (an extra trailing byte)
     std::optional<std::vector<std::uint8_t>> replaceWith{};  // e.g. a reply without 06
 };
 

@@ -14,22 +14,29 @@
 
 namespace {
 volatile sig_atomic_t g_stop = 0;
-void Stop(int) { g_stop = 1; }
+void Stop(int) {
+    g_stop = 1;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PORTS_FOLDER [PORT] [--paced] [--silent-from N] [--band D]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s PORTS_FOLDER [PORT] [--paced] [--silent-from N] [--band D]\n",
+                     argv[0]);
         return 2;
     }
     qav::sim::RadioSimulator radio;
     int port = 1;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--paced") radio.SetWirePacing(true);
-        else if (arg == "--silent-from" && i + 1 < argc) radio.SetSilentFrom(std::strtoul(argv[++i], nullptr, 10));
-        else if (arg == "--band" && i + 1 < argc) radio.SetBandDigit(argv[++i][0]);
-        else port = std::atoi(arg.c_str());
+        if (arg == "--paced")
+            radio.SetWirePacing(true);
+        else if (arg == "--silent-from" && i + 1 < argc)
+            radio.SetSilentFrom(std::strtoul(argv[++i], nullptr, 10));
+        else if (arg == "--band" && i + 1 < argc)
+            radio.SetBandDigit(argv[++i][0]);
+        else
+            port = std::atoi(arg.c_str());
     }
     if (!radio.LinkAsPort(argv[1], port)) {
         std::fprintf(stderr, "cannot link %s/com%d\n", argv[1], port);

@@ -41,11 +41,9 @@ Bytes WriteFrame(std::uint16_t address, const Bytes& data) {
 // The program's end of the line, as a test sees it.
 class SlaveEnd {
   public:
-    explicit SlaveEnd(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {}
+    explicit SlaveEnd(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {}
     ~SlaveEnd() {
-        if (fd_ >= 0)
-            ::close(fd_);
+        if (fd_ >= 0) ::close(fd_);
     }
     bool Ok() const { return fd_ >= 0; }
 
@@ -58,17 +56,13 @@ class SlaveEnd {
         Bytes got;
         const auto deadline = Clock::now() + timeout;
         while (got.size() < count) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            if (left <= 0ms)
-                break;
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left <= 0ms) break;
             pollfd p{.fd = fd_, .events = POLLIN, .revents = 0};
-            if (::poll(&p, 1, int(left.count())) <= 0)
-                break;
+            if (::poll(&p, 1, int(left.count())) <= 0) break;
             std::uint8_t chunk[256];
             const ssize_t n = ::read(fd_, chunk, std::min(sizeof chunk, count - got.size()));
-            if (n <= 0)
-                break;
+            if (n <= 0) break;
             got.insert(got.end(), chunk, chunk + n);
         }
         return got;
@@ -77,8 +71,7 @@ class SlaveEnd {
     // What poll says after the radio dropped the line.
     bool SeesHangUp() const {
         pollfd p{.fd = fd_, .events = POLLIN, .revents = 0};
-        if (::poll(&p, 1, 2000) <= 0)
-            return false;
+        if (::poll(&p, 1, 2000) <= 0) return false;
         std::uint8_t byte;
         return (p.revents & POLLHUP) != 0 || ::read(fd_, &byte, 1) <= 0;
     }
@@ -113,8 +106,8 @@ TEST_F(RadioSimulatorTest, AnswersEachFrameOfTheProtocol) {
         {"ack", {0x06}, {0x06}},
         {"read of block 0x120", ReadRequest(0x120),
          Concat({{'W', 0x01, 0x20, 0x10},
-                 {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C,
-                  0x2D, 0x2E, 0x2F}})},
+                 {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D, 0x2E,
+                  0x2F}})},
         {"write of block 0xBF0", WriteFrame(0xBF0, block), {0x06}},
         {"end command", {'E'}, {0x06}},
     };
@@ -132,21 +125,15 @@ TEST_F(RadioSimulatorTest, AnswersEachFrameOfTheProtocol) {
 TEST_F(RadioSimulatorTest, RecordsFramesInOrderHoweverTheBytesArrive) {
     ASSERT_TRUE(line.Ok());
     const Bytes data(16, 0x3C);
-    const Bytes stream = Concat({Of("PROGRAM"),
-                                 {0x02},
-                                 {0x06},
-                                 ReadRequest(0x7F0),
-                                 WriteFrame(0x010, data),
-                                 {0x45},
-                                 {0x99}});
+    const Bytes stream =
+        Concat({Of("PROGRAM"), {0x02}, {0x06}, ReadRequest(0x7F0), WriteFrame(0x010, data), {0x45}, {0x99}});
     // Byte by byte: a frame is only complete when its length has arrived.
     for (std::uint8_t byte : stream) line.Send({byte});
     ASSERT_TRUE(radio.WaitForFrameCount(7, 2000ms));
 
     const auto frames = radio.Frames();
-    const FrameKind kinds[] = {FrameKind::Wake,   FrameKind::Mode,  FrameKind::Ack,
-                               FrameKind::Read,   FrameKind::Write, FrameKind::End,
-                               FrameKind::Unknown};
+    const FrameKind kinds[] = {FrameKind::Wake,  FrameKind::Mode, FrameKind::Ack,    FrameKind::Read,
+                               FrameKind::Write, FrameKind::End,  FrameKind::Unknown};
     ASSERT_EQ(frames.size(), 7u);
     for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(frames[i].kind, kinds[i]) << "frame " << i;
     EXPECT_EQ(frames[3].address, 0x7F0);
@@ -164,8 +151,7 @@ TEST_F(RadioSimulatorTest, RecordsFramesInOrderHoweverTheBytesArrive) {
 TEST_F(RadioSimulatorTest, ReportsTheBandDigitInTheIdent) {
     ASSERT_TRUE(line.Ok());
     radio.SetIdent({'R', 'L', '-', '7', '0', '1', 0x34, 0x7E});
-    for (auto [digit, byte7] :
-         {std::pair{'0', 0x30}, {'3', 0x33}, {'4', 0x34}, {'A', 0x3A}, {'F', 0x3F}}) {
+    for (auto [digit, byte7] : {std::pair{'0', 0x30}, {'3', 0x33}, {'4', 0x34}, {'A', 0x3A}, {'F', 0x3F}}) {
         SCOPED_TRACE(digit);
         ASSERT_TRUE(radio.SetBandDigit(digit));
         line.Send({0x02});

@@ -13,7 +13,7 @@
 namespace qav::test {
 
 class ScriptedAnswerer : public MessageAnswerer {
-public:
+  public:
     int Answer(QMessageBox& /*box*/, const MessageRecord& record) override {
         boxes.append(record);
         if (onBox) onBox(record);

@@ -32,10 +32,8 @@ TEST(AppPathsTest, ShippedFileIsFoundBesideTheProgramThenInItsDataFolder) {
         QTemporaryDir prefix;
         const QString bin = prefix.filePath("bin");
         QDir().mkpath(bin);
-        if (c.beside)
-            Touch(prefix.filePath("bin/QAV750.dat"));
-        if (c.installed)
-            Touch(prefix.filePath("share/QAV-750/QAV750.dat"));
+        if (c.beside) Touch(prefix.filePath("bin/QAV750.dat"));
+        if (c.installed) Touch(prefix.filePath("share/QAV-750/QAV750.dat"));
         EXPECT_EQ(ShippedFile(bin, "QAV-750", "QAV750.dat"), prefix.filePath(c.expected));
     }
 }

@@ -13,7 +13,7 @@ namespace {
 
 // A copy of sleep under a name no other process has.
 class Sleeper {
-public:
+  public:
     Sleeper(const QTemporaryDir& dir, const QString& name) : path_(dir.filePath(name)) {
         QFile::copy("/bin/sleep", path_);
         QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
@@ -27,7 +27,7 @@ public:
     bool EndsWithin(int ms) { return process_.waitForFinished(ms); }
     bool Running() const { return process_.state() == QProcess::Running; }
 
-private:
+  private:
     QString path_;
     QProcess process_;
 };

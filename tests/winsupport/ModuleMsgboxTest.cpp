@@ -13,7 +13,7 @@ namespace {
 
 // Shows the real box and presses a key on it, as the user would.
 class KeyPresser : public MessageAnswerer {
-public:
+  public:
     explicit KeyPresser(Qt::Key key) : key_(key) {}
     int Answer(QMessageBox& box, const MessageRecord& record) override {
         seen = record;
@@ -25,7 +25,7 @@ public:
     MessageRecord seen;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
 
-private:
+  private:
     Qt::Key key_;
 };
 

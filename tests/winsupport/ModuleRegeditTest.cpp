@@ -10,7 +10,7 @@ namespace {
 using win::HKEY_CURRENT_USER;
 
 class ModuleRegeditTest : public ::testing::Test {
-protected:
+  protected:
     QString Path() const { return dir.path() + "/registry"; }
 
     void Store(const QString& name, std::uint32_t type, const QByteArray& bytes) {
@@ -76,7 +76,8 @@ TEST_F(ModuleRegeditTest, RefusesTextThatIsNoByteBeforeWriting) {
     ASSERT_EQ(RegSetBinaryByte(registry, HKEY_CURRENT_USER, "PX-14G", "BinaryValue", "2"), 0);
     EXPECT_EQ(RegSetBinaryByte(registry, HKEY_CURRENT_USER, "PX-14G", "BinaryValue", "256"), kErrOverflow);
     EXPECT_EQ(RegSetBinaryByte(registry, HKEY_CURRENT_USER, "PX-14G", "BinaryValue", "-1"), kErrOverflow);
-    EXPECT_EQ(RegSetBinaryByte(registry, HKEY_CURRENT_USER, "PX-14G", "BinaryValue", "two"), kErrTypeMismatch);
+    EXPECT_EQ(RegSetBinaryByte(registry, HKEY_CURRENT_USER, "PX-14G", "BinaryValue", "two"),
+              kErrTypeMismatch);
     EXPECT_EQ(RegSetBinaryByte(registry, HKEY_CURRENT_USER, "PX-14G", "BinaryValue", ""), kErrTypeMismatch);
     win::Registry fresh(Path());
     EXPECT_EQ(RegGetValueText(fresh, HKEY_CURRENT_USER, "PX-14G", "BinaryValue"), QString("2"));

@@ -18,7 +18,7 @@ namespace {
 using Trace = std::vector<std::string>;
 
 class Recorder : public ISubclass {
-public:
+  public:
     Recorder(std::string name, LONG response, LRESULT result, Trace& trace)
         : name_(std::move(name)), response_(response), result_(result), trace_(trace) {}
 
@@ -37,7 +37,7 @@ public:
     LONG seenCurrent = 0;
     UINT lastMessage = 0;
 
-private:
+  private:
     std::string name_;
     LONG response_;
     LRESULT result_;
@@ -49,7 +49,7 @@ constexpr LRESULT kPreviousResult = 77;
 
 // A window whose procedure before any attachment is a recording one.
 class SubclassEngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         widget = std::make_unique<QWidget>();
         window = HandleOf(widget.get());
@@ -145,7 +145,8 @@ TEST_F(SubclassEngineTest, TwoMessagesOfOneWindowSwapTheProcedureOnceAndDetachRe
     engine.AttachMessage(object, window, kMessage + 1);
     EXPECT_EQ(MSubclass::GetWindowCount(window), 2);
     EXPECT_EQ(GetWindowLongA(window, GWL_WNDPROC), MSubclass::SubclassWindowProcNumber());
-    EXPECT_EQ(MSubclass::GetOldWindowProc(window), previous) << "the procedure from before, not the engine's own";
+    EXPECT_EQ(MSubclass::GetOldWindowProc(window), previous)
+        << "the procedure from before, not the engine's own";
 
     engine.DetachMessage(object, window, kMessage);
     EXPECT_EQ(GetWindowLongA(window, GWL_WNDPROC), MSubclass::SubclassWindowProcNumber());
@@ -236,7 +237,8 @@ TEST_F(SubclassEngineTest, AMessageSentFromWithinAnObjectReentersTheEngine) {
     engine.AttachMessage(forwarder, window, kMessage);
     engine.AttachMessage(forwarder, window, kMessage + 1);
     EXPECT_EQ(Send(), 41);
-    EXPECT_EQ(forwarder.currentAfterInner, static_cast<LONG>(kMessage + 1)) << "the inner message until the next call";
+    EXPECT_EQ(forwarder.currentAfterInner, static_cast<LONG>(kMessage + 1))
+        << "the inner message until the next call";
     engine.DetachMessage(forwarder, window, kMessage);
     engine.DetachMessage(forwarder, window, kMessage + 1);
 }

@@ -115,8 +115,7 @@ TEST(VbCommonDialogTest, RealDialogStartsInTheFolderShowsTheFilterTextsAndReturn
     EXPECT_TRUE(confirms);
 
     WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    EXPECT_EQ(ChooseFileWithDialog(DataFileRequest(FileDialogRequest::Mode::Open, folder.path())),
-              QString());
+    EXPECT_EQ(ChooseFileWithDialog(DataFileRequest(FileDialogRequest::Mode::Open, folder.path())), QString());
 }
 
 TEST(VbCommonDialogTest, RealSaveDialogAsksBeforeReplacingAFile) {
@@ -134,13 +133,12 @@ TEST(VbCommonDialogTest, RealSaveDialogAsksBeforeReplacingAFile) {
                 no->click();
             else
                 question->reject();
-            QTimer::singleShot(
-                0, dialog, &QFileDialog::reject);  // declined: the dialog stays, the user gives up
+            QTimer::singleShot(0, dialog,
+                               &QFileDialog::reject);  // declined: the dialog stays, the user gives up
         });
         TypeFileName(dialog, existing);
     });
-    EXPECT_EQ(ChooseFileWithDialog(DataFileRequest(FileDialogRequest::Mode::Save, folder.path())),
-              QString());
+    EXPECT_EQ(ChooseFileWithDialog(DataFileRequest(FileDialogRequest::Mode::Save, folder.path())), QString());
     EXPECT_TRUE(asked);
 }
 

@@ -22,9 +22,7 @@ class ShownSlider : public VbSlider {
     QPoint HandleCentre() {
         QStyleOptionSlider option;
         initStyleOption(&option);
-        return style()
-            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this)
-            .center();
+        return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this).center();
     }
 };
 

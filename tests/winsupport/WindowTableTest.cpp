@@ -46,7 +46,7 @@ TEST(WindowTableTest, ReplacedProcedureSeesTheWheelAndSwallowsItUnlessPassedOn) 
     EXPECT_EQ(seen.message, WM_MOUSEWHEEL);
     EXPECT_EQ(HighWord(seen.wParam), 0xFFFF - 119);  // -120 in the high word
     EXPECT_EQ(LowWord(seen.wParam) & MK_SHIFT, MK_SHIFT);
-    EXPECT_EQ(LowWord(seen.lParam), 0xFFFF - 9);      // x = -10 as an unsigned word
+    EXPECT_EQ(LowWord(seen.lParam), 0xFFFF - 9);  // x = -10 as an unsigned word
     EXPECT_EQ(HighWord(seen.lParam), 300);
     EXPECT_EQ(combo.currentIndex(), 1) << "swallowed";
 

@@ -21,7 +21,7 @@ constexpr int H = cScrollBars::efsHorizontal;
 
 // A window with its own bars, driven by a cScrollBars as a form drives them.
 class cScrollBarsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window.resize(300, 200);
         bars = new WindowScrollBars(&window);
@@ -36,8 +36,8 @@ protected:
     }
 
     void Turn(int delta) {
-        QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&window, &wheel);
     }
 

@@ -8,6 +8,7 @@
 #include "app/MDIForm1.h"
 #include "forms/Form1.h"
 #include "forms/Form4.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ProgramFixture.h"
 #include "winsupport/VbComboBox.h"
@@ -19,21 +20,8 @@ namespace {
 
 const QString kDataFilter = QStringLiteral("DAT文件(*.dat)|*.dat|AllFiles(*.*)|*.*|");
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& contents) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(contents), contents.size());
-}
-
 MemoryImage Pattern(std::uint8_t seed) {
-    MemoryImage image(kQav750);
-    for (int i = 0; i < image.size(); ++i) image.at(i) = std::uint8_t(i * 5 + (i >> 7) + seed);
-    return image;
+    return PatternImage(kQav750, seed);
 }
 
 // The current folder of the process, changed for one test.

@@ -7,28 +7,18 @@
 
 #include "app/DataFile.h"
 #include "image/ModelProfile.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/FileSizeLimit.h"
 
 namespace qav {
 namespace {
 
 using test::FileSizeLimit;
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& contents) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(contents), contents.size());
-}
+using test::ReadAll;
+using test::WriteAll;
 
 MemoryImage Pattern(std::uint8_t seed) {
-    MemoryImage image(kQav750);
-    for (int i = 0; i < image.size(); ++i) image.at(i) = std::uint8_t(i * 7 + (i >> 8) + seed);
-    return image;
+    return test::PatternImage(kQav750, seed);
 }
 
 class DataFileTest : public ::testing::Test {

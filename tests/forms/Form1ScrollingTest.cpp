@@ -6,6 +6,7 @@
 
 #include "app/MDIForm1.h"
 #include "tests/forms/ChannelEditorFixture.h"
+#include "tests/support/ScrollBarArrow.h"
 #include "winsupport/WindowScrollBars.h"
 #include "winsupport/WindowTable.h"
 
@@ -28,15 +29,7 @@ class Form1ScrollingTest : public ChannelEditorFixture {
     }
 
     void ClickArrow(QScrollBar* bar, QStyle::SubControl arrow) {
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.orientation = bar->orientation();
-        option.minimum = bar->minimum();
-        option.maximum = bar->maximum();
-        option.sliderPosition = bar->sliderPosition();
-        option.pageStep = bar->pageStep();
-        const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, bar);
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, rect.center());
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, test::ArrowPoint(bar, arrow));
     }
 };
 

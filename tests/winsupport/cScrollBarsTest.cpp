@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <climits>
 
+#include "tests/support/ScrollBarArrow.h"
 #include "winsupport/WindowScrollBars.h"
 #include "winsupport/WindowTable.h"
 #include "winsupport/cScrollBars.h"
@@ -41,17 +42,8 @@ class cScrollBarsTest : public ::testing::Test {
         QApplication::sendEvent(&window, &wheel);
     }
 
-    QPoint ArrowPoint(QScrollBar* bar, QStyle::SubControl arrow) {
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.orientation = bar->orientation();
-        option.minimum = bar->minimum();
-        option.maximum = bar->maximum();
-        option.sliderPosition = bar->sliderPosition();
-        option.sliderValue = bar->value();
-        option.pageStep = bar->pageStep();
-        option.singleStep = bar->singleStep();
-        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, bar).center();
+    static QPoint ArrowPoint(QScrollBar* bar, QStyle::SubControl arrow) {
+        return test::ArrowPoint(bar, arrow);
     }
 
     QWidget window;

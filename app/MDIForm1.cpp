@@ -1,5 +1,6 @@
 #include "app/MDIForm1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +34,9 @@ namespace {
 QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
+
+// How often a close request from outside looks again whether the program is idle.
+constexpr int kCloseRetryMs = 250;
 
 QString ParameterPath(const ProgramRun& run) {
     return run.UserFolder() + QStringLiteral("/parameter");
@@ -180,8 +184,7 @@ void MDIForm1::MDIForm_Load() {
 
     for (int port = 1; port <= 16; ++port) ComboCom->AddItem(QString::number(port));
     // A byte the list cannot take leaves no port selected.
-    if (const auto stored = ParameterFile(ParameterPath(run_)).ReadPortIndex())
-        ComboCom->SetListIndex(*stored);
+    ComboCom->SetListIndex(ParameterFile(ParameterPath(run_)).ReadPortIndex());
     UpdatePortStatus();
 
     FillToneTable(run_.state.toneTable);
@@ -205,6 +208,21 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void MDIForm1::CloseWhenIdle() {
+    if (askingToClose_) return;  // the question is already up
+    const bool busy = transfer_->Reading || transfer_->Writing || QApplication::activeModalWidget() != nullptr;
+    if (busy) {
+        if (closeRequestPending_) return;
+        closeRequestPending_ = true;
+        QTimer::singleShot(kCloseRetryMs, this, [this] {
+            closeRequestPending_ = false;
+            CloseWhenIdle();
+        });
+        return;
+    }
+    close();
+}
+
 bool MDIForm1::MDIForm_QueryUnload() {
     const LangText title{"注意", "Be careful", "注意"};
     const LangText first{"确定退出本程序？", "Confirm that withdraws from a procedure?", "確定退出本程式？"};
@@ -212,7 +230,10 @@ bool MDIForm1::MDIForm_QueryUnload() {
                           "未儲存的更改將全部丟失！"};
     const int language = run_.state.Language;
     const QString text = first.Pick(language) + QStringLiteral("\r\n") + second.Pick(language);
-    return run_.msgbox.ShowMessage(text, ConfirmStyle, title.Pick(language)) == IDOK;
+    askingToClose_ = true;
+    const bool confirmed = run_.msgbox.ShowMessage(text, ConfirmStyle, title.Pick(language)) == IDOK;
+    askingToClose_ = false;
+    return confirmed;
 }
 
 void MDIForm1::MDIForm_Unload() {

@@ -33,6 +33,10 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
 
     void MDIForm_Load();
     void ResetBandSelection();
+    // A request from outside to end the program (another copy quitting): the
+    // window closes the normal way, with its question, but only once no
+    // transfer runs and no modal window is up, so nothing is cut off halfway.
+    void CloseWhenIdle();
 
     // The channel part of a decode. SetNumOf: the channel tables from the
     // channel records of ReadImage; a channel held empty leaves the grid.
@@ -129,6 +133,8 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
 
     ProgramRun& run_;
     std::unique_ptr<RadioTransfer> transfer_;
+    bool closeRequestPending_ = false;
+    bool askingToClose_ = false;
     std::unique_ptr<DataFileCommands> dataFiles_;
     std::unique_ptr<ServiceSwitches> serviceSwitches_;
     win::WNDPROC bandComboProc_ = 0;       // BandComboWndProc, as installed

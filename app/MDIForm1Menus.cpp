@@ -84,6 +84,10 @@ void MDIForm1::BuildMenus() {
     MNF1 = item(MNHelp, "MNF1", "帮助主题(F1)", QKeySequence(Qt::Key_F1), &MDIForm1::MNF1_Click);
     MNAbout =
         item(MNHelp, "MNAbout", "帮助(&H)", QKeySequence(Qt::CTRL | Qt::Key_A), &MDIForm1::MNAbout_Click);
+    // The print-out and the Traditional captions are not built yet: their items
+    // stay visible but cannot be chosen.
+    MNPrint->setEnabled(false);
+    MNChineseF->setEnabled(false);
 }
 
 void MDIForm1::MNQuit_Click() {

@@ -7,15 +7,15 @@
 
 namespace qav {
 
-std::optional<int> ParameterFile::ReadPortIndex() const {
+int ParameterFile::ReadPortIndex() const {
     QFile file(path_);
     if (!file.exists()) {
         QDir().mkpath(QFileInfo(path_).absolutePath());
-        if (!file.open(QIODevice::WriteOnly)) return std::nullopt;
+        if (!file.open(QIODevice::WriteOnly)) return 0;
         file.close();
         return 0;
     }
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return 0;
     char byte = 0;
     if (file.read(&byte, 1) != 1) return 0;
     return static_cast<unsigned char>(byte);

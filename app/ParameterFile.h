@@ -3,7 +3,6 @@
 // port selector, 0 for port 1) from one run to the next.
 
 #include <QString>
-#include <optional>
 
 namespace qav {
 
@@ -11,9 +10,9 @@ class ParameterFile {
   public:
     explicit ParameterFile(QString path) : path_(std::move(path)) {}
 
-    // The stored byte. A missing file is created empty; an empty file reads 0.
-    // nullopt only when the file can neither be read nor created.
-    std::optional<int> ReadPortIndex() const;
+    // The stored byte. A missing file is created empty; an empty file, or one
+    // that can be neither read nor created, reads 0 (the first port).
+    int ReadPortIndex() const;
     // Replaces the file with the one byte; false when it cannot be written.
     bool WritePortIndex(int index) const;
 

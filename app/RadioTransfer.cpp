@@ -36,6 +36,7 @@ constexpr int kSwitchBlock = 0x7E0;
 constexpr int kTuningBlock = 0x7F0;
 
 constexpr int kReplyTimeoutMs = 3000;
+constexpr qsizetype kIdleKeptDigits = 64;
 constexpr int kTickMs = 50;
 
 QByteArray Frame(char command, int address) {
@@ -143,15 +144,12 @@ void RadioTransfer::MNWrite_Click() {
     WriteStep = 1;
     if (!PortReadyForTransfer()) return;
 
+    // Data that cannot be encoded is refused with its own message before the
+    // transfer starts: nothing is sent, and no watchdog runs behind the box.
+    if (!run_.EncodeImage()) return;
     Writing = true;
     identMatched_ = false;
     watchdog_.start();
-    // Data that cannot be encoded is refused with its own message; nothing is sent.
-    if (!run_.EncodeImage()) {
-        Writing = false;
-        watchdog_.stop();
-        return;
-    }
     ReplyWait = 0;
     Send(kWakeString);
     const int language = run_.state.Language;
@@ -164,6 +162,10 @@ void RadioTransfer::MNWrite_Click() {
 void RadioTransfer::MSComm1_OnComm() {
     if (comm_.CommEvent() != MSComm::comEvReceive) return;
     RxHex += QString::fromLatin1(comm_.Input().toHex().toUpper());
+    // Between transfers the received bytes wait for the next one, which looks
+    // only for an acknowledgement in them: a device that keeps talking on the
+    // port must not make them grow without end.
+    if (!Reading && !Writing && RxHex.size() > kIdleKeptDigits) RxHex = RxHex.right(kIdleKeptDigits);
     if (Writing) {
         if (progress_) progress_->ProgressBar1->setValue(WriteStep);
         RunWriteState();

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 namespace qav {
 
@@ -11,6 +12,11 @@ MdiChildForm::MdiChildForm(QWidget* parent) : QWidget(parent) {}
 void MdiChildForm::Load(QMdiArea* area) {
     const QSize designed = size();  // the form's own size, without the frame
     subWindow_ = area->addSubWindow(this);
+    // The child window's own menu closes it with the platform's Close keys,
+    // Ctrl+W among them, which would shadow the main window's Write command.
+    // The close box and the menu item still close it.
+    if (QMenu* menu = subWindow_->systemMenu())
+        for (QAction* action : menu->actions()) action->setShortcuts({});
     subWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
     subWindow_->resize(designed.grownBy(subWindow_->contentsMargins()));
     subWindow_->hide();

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(qav::ProgramIcon());
     qav::ProgramRun run(qav::kQav750);
     // Another copy quitting asks this one to close like its own Quit command.
-    qav::CloseRequestListener closeRequests([&run] { run.MainWindow().close(); });
+    qav::CloseRequestListener closeRequests([&run] { run.MainWindow().CloseWhenIdle(); });
     run.Main();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QProgressBar>
+#include <QTest>
 #include <QTimer>
 
 #include "app/FrmWriting.h"
@@ -128,6 +129,25 @@ TEST_F(ReadTransferTest, SilentRadioEndsAfterAboutThreeSecondsAndTheNextReadWork
     Read();
     EXPECT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
     EXPECT_EQ(ReadImageBytes(), PatternMemory(1));
+}
+
+TEST_F(ReadTransferTest, AcknowledgementWithoutTheBlockIsNoBlock) {
+    // The radio answers the request for block 0 with 06 alone: nothing may
+    // stand in for the missing data, and no later block is asked for.
+    radio.SetReplyFault(3, {.replaceWith = std::vector<std::uint8_t>{0x06}});
+    ExpectCommunicationError(Read());
+    int requests = 0;
+    for (const auto& frame : radio.Frames()) requests += frame.kind == FrameKind::Read ? 1 : 0;
+    EXPECT_EQ(requests, 1);
+}
+
+TEST_F(ReadTransferTest, BytesBetweenTransfersAreKeptOnlyAsFarAsTheNextOneLooks) {
+    radio.SendUnsolicited(std::vector<std::uint8_t>(500, 0x55));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Transfer().RxHex.endsWith("5555") && Transfer().RxHex.size() == 64; }, 2000))
+        << Transfer().RxHex.size();
+    Read();
+    EXPECT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
 }
 
 TEST_F(ReadTransferTest, UnidentifiedRadioIsNeverRead) {

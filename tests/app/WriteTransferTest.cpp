@@ -99,6 +99,20 @@ TEST_F(WriteTransferTest, BlockMapFollowsTheFmFunctionAndTheTuningPermission) {
     }
 }
 
+TEST_F(WriteTransferTest, DataRefusedByTheEncoderStartsNoTransfer) {
+    Run().forms.form3->Combo7->SetListIndex(-1);  // the beep: no selection, no byte
+    bool watchdogBehindTheBox = true;
+    answerer.onBox = [&](const MessageRecord&) {
+        watchdogBehindTheBox = Run().MainWindow().TimerW->isActive() || Transfer().Writing;
+    };
+    Write();
+    ASSERT_EQ(answerer.boxes.size(), 1);
+    EXPECT_EQ(answerer.boxes[0].style, MB_ICONEXCLAMATION);
+    EXPECT_FALSE(watchdogBehindTheBox);
+    EXPECT_FALSE(Transfer().Writing);
+    EXPECT_EQ(radio.FrameCount(), 0u);
+}
+
 TEST_F(WriteTransferTest, WrongBandIsRefused) {
     radio.SetBandDigit('3');  // 350-390 MHz radio, 400-470 MHz selected
     Write();

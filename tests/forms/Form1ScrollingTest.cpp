@@ -2,11 +2,12 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QWheelEvent>
 
 #include "app/MDIForm1.h"
 #include "tests/forms/ChannelEditorFixture.h"
+#include "tests/forms/GridScrolling.h"
 #include "tests/support/ScrollBarArrow.h"
+#include "winsupport/MSubclass.h"
 #include "winsupport/WindowScrollBars.h"
 #include "winsupport/WindowTable.h"
 
@@ -22,11 +23,7 @@ class Form1ScrollingTest : public ChannelEditorFixture {
     QScrollBar* FormBar(int bar) { return Bars().Bar(bar); }
     QWidget* Client() { return Bars().ClientArea(); }
 
-    void Turn(QWidget* over, int delta) {
-        QWheelEvent wheel(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(over, &wheel);
-    }
+    void Turn(QWidget* over, int delta) { TurnWheel(over, delta); }
 
     void ClickArrow(QScrollBar* bar, QStyle::SubControl arrow) {
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, test::ArrowPoint(bar, arrow));
@@ -98,6 +95,11 @@ TEST_F(Form1ScrollingTest, WheelOverTheGridScrollsOneRowANotchAndLeavesTheWindow
     EXPECT_EQ(grid->TopRow(), last) << "at the end nothing changes";
     EXPECT_EQ(form->picClient->pos(), contents);
     EXPECT_EQ(FormBar(SB_VERT)->value(), 0);
+}
+
+TEST_F(Form1ScrollingTest, WithoutItsWheelHookTheGridScrollsOnceATurnAsQtDoes) {
+    win::MSubclass::SubclassDetachAll(grid->hWnd());
+    ExpectEachTurnScrollsOnceAsQtDoes(grid);
 }
 
 TEST_F(Form1ScrollingTest, WindowSmallerThanItsContentsScrollsThemUnderItsOwnBars) {

@@ -13,6 +13,7 @@
 #include "forms/MSFlexGrid.h"
 #include "lang/CaptionCatalogue.h"
 #include "tests/forms/FmGridUser.h"
+#include "tests/forms/GridScrolling.h"
 #include "tests/forms/LayoutCheck.h"
 #include "tests/support/ListChoice.h"
 #include "tests/support/ProgramFixture.h"
@@ -277,6 +278,10 @@ TEST_F(Form5Test, CaptionsOfBothLanguagesAndEveryFieldWhole) {
         if (qstrcmp(row.form, "Form5") != 0 || *row.control == '\0') continue;
         EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(row.control)), nullptr) << row.control;
     }
+}
+
+TEST_F(Form5Test, WheelOverTheGridScrollsItOnceATurn) {
+    ExpectEachTurnScrollsOnceAsQtDoes(form->MSFGrid);
 }
 
 TEST_F(Form5Test, MenuItemFollowsTheFmFunctionAndClosingOnlyHides) {

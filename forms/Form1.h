@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "forms/FormContext.h"
 #include "forms/MdiChildForm.h"
@@ -74,6 +75,7 @@ class Form1 : public MdiChildForm {
     void Grid1_MouseDown(int button, int shift, int x, int y);
     void Grid1_KeyPress(int& keyAscii);
     void Grid1_Click();
+    void Grid1_Scroll();
     void Combo1_Click();
     void Combo1_LostFocus();
     void Combo5_Click(int index);
@@ -93,6 +95,8 @@ class Form1 : public MdiChildForm {
     // Hides an editor; the focus it holds goes to the grid first, so that it
     // does not wander to some other control of the window.
     void HideEditor(QWidget* editor);
+    // Text1, Text2, Combo1 and Combo5(5) to Combo5(11).
+    std::vector<QWidget*> Editors() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     FormContext& context_;

@@ -108,6 +108,28 @@ void Form1::HideEditor(QWidget* editor) {
     editor->hide();
 }
 
+std::vector<QWidget*> Form1::Editors() const {
+    std::vector<QWidget*> editors{Text1, Text2, Combo1};
+    editors.insert(editors.end(), combo5_.begin(), combo5_.end());
+    return editors;
+}
+
+void Form1::Grid1_Scroll() {
+    // An editor stands over the cell it was opened for and writes into that
+    // cell's channel. Once the rows or columns move under it, it would stand
+    // over another channel: the scroll ends the edit as leaving the editor
+    // does (a typed value is taken, a list closes unchosen), so what the user
+    // sees is always what gets written. Moving the editor along with its cell
+    // instead would leave it over the header row or outside the grid as the
+    // cell scrolls out of sight.
+    for (const QWidget* editor : Editors()) {
+        if (!editor->isHidden()) {
+            Grid1->SetFocus();  // the editor holding the focus commits or closes
+            return;
+        }
+    }
+}
+
 void Form1::Combo1_Click() {
     if (Combo1->isHidden()) return;
     ChannelTables& tables = context_.state.channels;

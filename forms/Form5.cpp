@@ -99,6 +99,7 @@ void Form5::CreateControls() {
 
     connect(MSFGrid, &MSFlexGrid::Click, this, &Form5::MSFGrid_Click);
     connect(MSFGrid, &MSFlexGrid::HeaderChanged, this, &Form5::FitGrid);
+    connect(MSFGrid, &MSFlexGrid::Scroll, this, &Form5::MSFGrid_Scroll);
     connect(Text1, &VbTextBox::KeyPress, this, &Form5::FrequencyBox_KeyPress);
     connect(Text1, &VbTextBox::LostFocus, this, &Form5::Text1_LostFocus);
     connect(Text2, &VbTextBox::KeyPress, this, &Form5::FrequencyBox_KeyPress);
@@ -222,6 +223,14 @@ void Form5::ShowMessageLine(const char* simplified, const char* english, int yIn
 void Form5::HideCellEditor() {
     if (Text1->hasFocus()) MSFGrid->setFocus(Qt::OtherFocusReason);
     Text1->hide();
+}
+
+void Form5::MSFGrid_Scroll() {
+    // The cell editor belongs to the channel it was opened over; once the rows
+    // move under it, it would stand over another one. The scroll ends the edit
+    // as leaving the editor does, rather than moving the editor along with a
+    // cell that may scroll out of sight.
+    if (!Text1->isHidden()) MSFGrid->SetFocus();  // commits through Text1_LostFocus
 }
 
 void Form5::Text1_LostFocus() {

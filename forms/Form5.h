@@ -68,6 +68,7 @@ class Form5 : public MdiChildForm {
     // of the form (brought inside the room kept for it).
     void ShowMessageLine(const char* simplified, const char* english, int yInForm);
     void HideCellEditor();
+    void MSFGrid_Scroll();
 
     FormContext& context_;
     QWidget* messageArea_ = nullptr;  // the room the message line moves in

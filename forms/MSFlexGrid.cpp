@@ -95,6 +95,8 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGri
     // The wheel over the grid's own bars is the grid's wheel.
     verticalScrollBar()->installEventFilter(this);
     horizontalScrollBar()->installEventFilter(this);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &MSFlexGrid::Scroll);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &MSFlexGrid::Scroll);
 
     const win::HWND handle = win::HandleOf(this);
     proc_ = win::RegisterWindowProc([this](win::HWND h, win::UINT m, win::WPARAM w, win::LPARAM l) {

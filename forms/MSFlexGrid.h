@@ -17,7 +17,9 @@
 //
 // The wheel over the grid's cells or over its own scroll bars is the grid's
 // wheel: a hook on the grid's window (its owner's way of scrolling it) sees
-// both. Without a hook the grid scrolls as Qt does, once a turn.
+// both. Without a hook the grid scrolls as Qt does, once a turn. Scroll is
+// raised whenever the top row or the horizontal position changes, by the
+// wheel, a bar, the keyboard or code.
 
 #include <QTableView>
 #include <vector>
@@ -122,6 +124,8 @@ class MSFlexGrid : public QTableView {
     void KeyPress(int& keyAscii);
     // A header text was set (its column may need another width).
     void HeaderChanged(int col);
+    // The cells moved under the grid's window: another top row or horizontal position.
+    void Scroll();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -102,6 +102,47 @@ TEST_F(Form1ScrollingTest, WithoutItsWheelHookTheGridScrollsOnceATurnAsQtDoes) {
     ExpectEachTurnScrollsOnceAsQtDoes(grid);
 }
 
+TEST_F(Form1ScrollingTest, ScrollingTheGridUnderAnOpenEditorEndsTheEditAsLeavingItDoes) {
+    EnterIntoCell(2, 1, "435.125");  // a channel in use
+    for (const GridScroller& s : WaysToScrollDown(grid)) {
+        SCOPED_TRACE(s.what);
+        const auto scrolled = [&] {
+            const int top = grid->TopRow();
+            s.scroll();
+            EXPECT_GT(grid->TopRow(), top) << "the grid scrolled";
+        };
+
+        grid->SetTopRow(1);
+        TypeIntoCell(2, 1, "436");
+        scrolled();
+        EXPECT_FALSE(form->Text1->isVisible());
+        EXPECT_EQ(Cell(2, 1), "436.00000");
+        EXPECT_EQ(State().channels.ChannelFreq(1, 0), "436.00000");
+
+        grid->SetTopRow(1);
+        TypeIntoCell(2, 12, "ab");
+        scrolled();
+        EXPECT_FALSE(form->Text2->isVisible());
+        EXPECT_EQ(Cell(2, 12), "AB");
+
+        grid->SetTopRow(1);
+        ClickCell(2, 5);
+        ASSERT_TRUE(form->Combo5(5)->isVisible());
+        QTest::keyClick(form->Combo5(5)->view(), Qt::Key_Escape);  // the list closes, the editor stays
+        ASSERT_TRUE(form->Combo5(5)->isVisible());
+        scrolled();
+        EXPECT_FALSE(form->Combo5(5)->isVisible());
+        EXPECT_EQ(Cell(2, 5), "High");
+
+        EXPECT_EQ(QApplication::focusWidget(), grid);
+        for (int channel = 3; channel <= 8; ++channel)
+            EXPECT_EQ(Cell(channel, 1), QString()) << "nothing landed in channel " << channel;
+        EnterIntoCell(2, 1, "435.125");
+        EnterIntoCell(2, 12, "");
+    }
+    EXPECT_TRUE(answerer.boxes.isEmpty());
+}
+
 TEST_F(Form1ScrollingTest, WindowSmallerThanItsContentsScrollsThemUnderItsOwnBars) {
     form->resize(600, 300);
     ASSERT_TRUE(Bars().IsShown(SB_VERT));

@@ -284,6 +284,24 @@ TEST_F(Form5Test, WheelOverTheGridScrollsItOnceATurn) {
     ExpectEachTurnScrollsOnceAsQtDoes(form->MSFGrid);
 }
 
+TEST_F(Form5Test, ScrollingTheGridUnderTheCellEditorEndsTheEditAsLeavingItDoes) {
+    MSFlexGrid* grid = form->MSFGrid;
+    for (const GridScroller& s : WaysToScrollDown(grid)) {
+        SCOPED_TRACE(s.what);
+        grid->SetTopRow(1);
+        user.TypeIntoCell(2, "95");
+        s.scroll();
+        EXPECT_GT(grid->TopRow(), 1) << "the grid scrolled";
+        EXPECT_FALSE(form->Text1->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), grid);
+        EXPECT_EQ(Cell(2), QString("95.00"));
+        EXPECT_EQ(Cell(3), QString("101.60"));
+        for (int channel = 4; channel <= 12; ++channel)
+            EXPECT_EQ(Cell(channel), QString()) << "nothing landed in channel " << channel;
+        grid->SetTextMatrix(2, Form5::kColFrequency, QString());
+    }
+}
+
 TEST_F(Form5Test, MenuItemFollowsTheFmFunctionAndClosingOnlyHides) {
     QAction* menu = Run().MainWindow().MNFMset;
     EXPECT_TRUE(menu->isEnabled()) << "the FM function starts on";

@@ -1,16 +1,40 @@
 #pragma once
-// What the wheel does to a grid (the channel grid, the FM grid) that no hook
-// scrolls.
+// The user's ways of scrolling the rows of a grid (the channel grid, the FM
+// grid), and what the wheel does to a grid that no hook scrolls.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QTest>
+#include <functional>
+#include <vector>
 
 #include "forms/MSFlexGrid.h"
+#include "tests/support/ScrollBarArrow.h"
 #include "tests/support/WheelTurn.h"
 
 namespace qav::test {
+
+struct GridScroller {
+    const char* what;
+    std::function<void()> scroll;
+};
+
+// Each scrolls the grid down by at least a row, none moves the focus by itself.
+inline std::vector<GridScroller> WaysToScrollDown(MSFlexGrid* grid) {
+    QScrollBar* bar = grid->verticalScrollBar();
+    return {
+        {"a wheel turn over the cells", [grid] { TurnWheel(grid->viewport(), -120); }},
+        {"a wheel turn over the grid's bar", [bar] { TurnWheel(bar, -120); }},
+        {"a click on the bar's arrow",
+         [bar] {
+             QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                               ArrowPoint(bar, QStyle::SC_ScrollBarAddLine));
+         }},
+        {"the thumb dragged", [bar] { DragThumb(bar, 30); }},
+    };
+}
 
 // Without a hook on its window, a turn over the cells or over the grid's own
 // bar scrolls the grid once, by Qt's lines a notch.

@@ -45,6 +45,11 @@ class Form1 : public MdiChildForm {
     // Commits the text of the frequency editor to the cell it was opened for.
     // Whoever reads or writes the radio calls it first while Text1 is visible.
     void Text1_LostFocus();
+    // Closes whatever editor is open without taking anything from it: the
+    // cell and the channel tables stay as they were before the edit. For
+    // whoever is about to replace the channels, so that a stale edit cannot
+    // land in the new ones when the user later leaves the editor.
+    void CloseEditors();
 
     // The editor of option column index (5 to 11), or nullptr.
     VbComboBox* Combo5(int index) const;
@@ -110,6 +115,7 @@ class Form1 : public MdiChildForm {
     bool EditArmed = false;         // set by a left press or Enter on the grid, used by the next Grid1_Click
     bool committingText1_ = false;  // Text1_LostFocus is running
     bool committingText2_ = false;  // Text2_LostFocus is running
+    bool closingEditors_ = false;   // CloseEditors is running: leaving an editor takes nothing
 };
 
 }  // namespace qav

@@ -8,6 +8,7 @@
 #include "forms/RunState.h"
 #include "image/FrequencySnap.h"
 #include "image/NumberText.h"
+#include "winsupport/FocusTracker.h"
 #include "winsupport/LangText.h"
 #include "winsupport/ModuleMsgbox.h"
 #include "winsupport/VbComboBox.h"
@@ -130,6 +131,26 @@ void Form1::Grid1_Scroll() {
     }
 }
 
+void Form1::CloseEditors() {
+    QScopedValueRollback<bool> closing(closingEditors_, true);
+    EditArmed = false;
+    // The name editor writes the channel's name as the user types; the name
+    // its cell still shows is the one from before the edit.
+    if (!Text2->isHidden())
+        Attempt([&] {
+            context_.state.channels.ChannelName(EditRow - 1) =
+                Grid1->TextMatrix(EditRow, kColName).toStdString();
+        });
+    for (QWidget* editor : Editors()) {
+        // The focus goes to the grid now, while leaving the editor takes
+        // nothing; otherwise the editor would still hold it for its handlers
+        // and commit when the user next moves it.
+        if (FocusTracker::Current() == editor) Grid1->SetFocus();
+        if (auto* list = qobject_cast<VbComboBox*>(editor)) list->hidePopup();
+        HideEditor(editor);
+    }
+}
+
 void Form1::Combo1_Click() {
     if (Combo1->isHidden()) return;
     ChannelTables& tables = context_.state.channels;
@@ -168,8 +189,8 @@ void Form1::Text1_KeyPress(int& keyAscii) {
 
 void Form1::Text1_LostFocus() {
     // Hiding the editor or showing the message moves the focus, which would
-    // run this again for the same edit.
-    if (committingText1_) return;
+    // run this again for the same edit. An edit being closed is forgotten.
+    if (committingText1_ || closingEditors_) return;
     QScopedValueRollback<bool> running(committingText1_, true);
     RunState& state = context_.state;
     ChannelTables& tables = state.channels;
@@ -221,7 +242,7 @@ void Form1::Text2_Change() {
 }
 
 void Form1::Text2_LostFocus() {
-    if (committingText2_) return;
+    if (committingText2_ || closingEditors_) return;
     QScopedValueRollback<bool> running(committingText2_, true);
     ChannelTables& tables = context_.state.channels;
     Attempt([&] { tables.ChannelName(EditRow - 1) = Text2->Text().toStdString(); });

@@ -14,6 +14,7 @@
 #include "forms/RunState.h"
 #include "image/FrequencySnap.h"
 #include "image/NumberText.h"
+#include "winsupport/FocusTracker.h"
 #include "winsupport/Twips.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbCommandButton.h"
@@ -233,9 +234,18 @@ void Form5::MSFGrid_Scroll() {
     if (!Text1->isHidden()) MSFGrid->SetFocus();  // commits through Text1_LostFocus
 }
 
+void Form5::CloseEditors() {
+    QScopedValueRollback<bool> closing(closingEditors_, true);
+    // The focus goes to the grid now, while leaving the editor takes nothing;
+    // otherwise the editor would still hold it and commit on the next move.
+    if (FocusTracker::Current() == Text1) MSFGrid->SetFocus();
+    HideCellEditor();
+}
+
 void Form5::Text1_LostFocus() {
-    // Hiding the editor moves the focus, which would run this again.
-    if (committingText1_) return;
+    // Hiding the editor moves the focus, which would run this again. An edit
+    // being closed is forgotten.
+    if (committingText1_ || closingEditors_) return;
     QScopedValueRollback<bool> running(committingText1_, true);
     const std::string text = Text1->Text().toStdString();
     if (text.empty()) {

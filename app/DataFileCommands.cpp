@@ -104,7 +104,13 @@ void DataFileCommands::MNNew_Click() {
     const LangText text{"未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?",
                         "未儲存的數據將會丟失，確定嗎？"};
     if (run_.msgbox.ShowMessage(text.Pick(language), ConfirmStyle, title.Pick(language)) != IDOK) return;
-    // The tuning grades, the FM channels and both images stay as they are.
+    // The menu and its shortcut leave the focus where it was, so an editor
+    // open in the channel grid would survive and, when the user moves on,
+    // write its stale edit into the new data (a typed frequency would bring
+    // back a channel just deleted). The user has agreed to lose it.
+    run_.forms.form1->CloseEditors();
+    // The tuning grades, the FM channels and both images stay as they are,
+    // and so may an edit open in the FM grid.
     main_.ResetBandSelection();
     run_.forms.form1->StartForm();
     run_.forms.form2->StartForm();

@@ -204,8 +204,13 @@ void ImageBinding::DecodeImage() {
     // Whoever decodes, the band it selects is the program's choice: no question,
     // and no wiping of the channels just decoded.
     state.band.BandChangeByProgram = true;
-    // An edit still open would otherwise land in the data about to be shown.
-    run_.CommitOpenEdits();
+    // An edit still open in a grid would land in the data about to be shown
+    // when the user leaves it. It is dropped, not committed: its data is
+    // replaced anyway, and committing could even stop an Open or a factory
+    // reset with a message about a value typed into the old data. (A read
+    // commits the open edits before its transfer starts, as a write does.)
+    run_.forms.form1->CloseEditors();
+    run_.forms.form5->CloseEditors();
 
     const DecodedImage decoded = qav::DecodeImage(state.ReadImage, ContextOf(run_));
     ImageFields fields = decoded.fields;

@@ -120,6 +120,7 @@ void Form1::CreateControls() {
     connect(Grid1, &MSFlexGrid::KeyPress, this, &Form1::Grid1_KeyPress);
     connect(Grid1, &MSFlexGrid::Click, this, &Form1::Grid1_Click);
     connect(Grid1, &MSFlexGrid::HeaderChanged, this, &Form1::FitColumns);
+    connect(Grid1, &MSFlexGrid::Scroll, this, &Form1::Grid1_Scroll);
     connect(Combo1, &VbComboBox::Click, this, &Form1::Combo1_Click);
     connect(Combo1, &VbComboBox::LostFocus, this, &Form1::Combo1_LostFocus);
     connect(Combo1->model(), &QAbstractItemModel::dataChanged, this, &Form1::FitColumns);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "forms/FormContext.h"
 #include "forms/MdiChildForm.h"
@@ -44,6 +45,11 @@ class Form1 : public MdiChildForm {
     // Commits the text of the frequency editor to the cell it was opened for.
     // Whoever reads or writes the radio calls it first while Text1 is visible.
     void Text1_LostFocus();
+    // Closes whatever editor is open without taking anything from it: the
+    // cell and the channel tables stay as they were before the edit. For
+    // whoever is about to replace the channels, so that a stale edit cannot
+    // land in the new ones when the user later leaves the editor.
+    void CloseEditors();
 
     // The editor of option column index (5 to 11), or nullptr.
     VbComboBox* Combo5(int index) const;
@@ -74,6 +80,7 @@ class Form1 : public MdiChildForm {
     void Grid1_MouseDown(int button, int shift, int x, int y);
     void Grid1_KeyPress(int& keyAscii);
     void Grid1_Click();
+    void Grid1_Scroll();
     void Combo1_Click();
     void Combo1_LostFocus();
     void Combo5_Click(int index);
@@ -93,6 +100,8 @@ class Form1 : public MdiChildForm {
     // Hides an editor; the focus it holds goes to the grid first, so that it
     // does not wander to some other control of the window.
     void HideEditor(QWidget* editor);
+    // Text1, Text2, Combo1 and Combo5(5) to Combo5(11).
+    std::vector<QWidget*> Editors() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     FormContext& context_;
@@ -106,6 +115,7 @@ class Form1 : public MdiChildForm {
     bool EditArmed = false;         // set by a left press or Enter on the grid, used by the next Grid1_Click
     bool committingText1_ = false;  // Text1_LostFocus is running
     bool committingText2_ = false;  // Text2_LostFocus is running
+    bool closingEditors_ = false;   // CloseEditors is running: leaving an editor takes nothing
 };
 
 }  // namespace qav

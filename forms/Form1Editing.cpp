@@ -8,6 +8,7 @@
 #include "forms/RunState.h"
 #include "image/FrequencySnap.h"
 #include "image/NumberText.h"
+#include "winsupport/FocusTracker.h"
 #include "winsupport/LangText.h"
 #include "winsupport/ModuleMsgbox.h"
 #include "winsupport/VbComboBox.h"
@@ -108,6 +109,48 @@ void Form1::HideEditor(QWidget* editor) {
     editor->hide();
 }
 
+std::vector<QWidget*> Form1::Editors() const {
+    std::vector<QWidget*> editors{Text1, Text2, Combo1};
+    editors.insert(editors.end(), combo5_.begin(), combo5_.end());
+    return editors;
+}
+
+void Form1::Grid1_Scroll() {
+    // An editor stands over the cell it was opened for and writes into that
+    // cell's channel. Once the rows or columns move under it, it would stand
+    // over another channel: the scroll ends the edit as leaving the editor
+    // does (a typed value is taken, a list closes unchosen), so what the user
+    // sees is always what gets written. Moving the editor along with its cell
+    // instead would leave it over the header row or outside the grid as the
+    // cell scrolls out of sight.
+    for (const QWidget* editor : Editors()) {
+        if (!editor->isHidden()) {
+            Grid1->SetFocus();  // the editor holding the focus commits or closes
+            return;
+        }
+    }
+}
+
+void Form1::CloseEditors() {
+    QScopedValueRollback<bool> closing(closingEditors_, true);
+    EditArmed = false;
+    // The name editor writes the channel's name as the user types; the name
+    // its cell still shows is the one from before the edit.
+    if (!Text2->isHidden())
+        Attempt([&] {
+            context_.state.channels.ChannelName(EditRow - 1) =
+                Grid1->TextMatrix(EditRow, kColName).toStdString();
+        });
+    for (QWidget* editor : Editors()) {
+        // The focus goes to the grid now, while leaving the editor takes
+        // nothing; otherwise the editor would still hold it for its handlers
+        // and commit when the user next moves it.
+        if (FocusTracker::Current() == editor) Grid1->SetFocus();
+        if (auto* list = qobject_cast<VbComboBox*>(editor)) list->hidePopup();
+        HideEditor(editor);
+    }
+}
+
 void Form1::Combo1_Click() {
     if (Combo1->isHidden()) return;
     ChannelTables& tables = context_.state.channels;
@@ -146,8 +189,8 @@ void Form1::Text1_KeyPress(int& keyAscii) {
 
 void Form1::Text1_LostFocus() {
     // Hiding the editor or showing the message moves the focus, which would
-    // run this again for the same edit.
-    if (committingText1_) return;
+    // run this again for the same edit. An edit being closed is forgotten.
+    if (committingText1_ || closingEditors_) return;
     QScopedValueRollback<bool> running(committingText1_, true);
     RunState& state = context_.state;
     ChannelTables& tables = state.channels;
@@ -199,7 +242,7 @@ void Form1::Text2_Change() {
 }
 
 void Form1::Text2_LostFocus() {
-    if (committingText2_) return;
+    if (committingText2_ || closingEditors_) return;
     QScopedValueRollback<bool> running(committingText2_, true);
     ChannelTables& tables = context_.state.channels;
     Attempt([&] { tables.ChannelName(EditRow - 1) = Text2->Text().toStdString(); });

@@ -14,6 +14,7 @@
 #include "forms/RunState.h"
 #include "image/FrequencySnap.h"
 #include "image/NumberText.h"
+#include "winsupport/FocusTracker.h"
 #include "winsupport/Twips.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbCommandButton.h"
@@ -99,6 +100,7 @@ void Form5::CreateControls() {
 
     connect(MSFGrid, &MSFlexGrid::Click, this, &Form5::MSFGrid_Click);
     connect(MSFGrid, &MSFlexGrid::HeaderChanged, this, &Form5::FitGrid);
+    connect(MSFGrid, &MSFlexGrid::Scroll, this, &Form5::MSFGrid_Scroll);
     connect(Text1, &VbTextBox::KeyPress, this, &Form5::FrequencyBox_KeyPress);
     connect(Text1, &VbTextBox::LostFocus, this, &Form5::Text1_LostFocus);
     connect(Text2, &VbTextBox::KeyPress, this, &Form5::FrequencyBox_KeyPress);
@@ -224,9 +226,26 @@ void Form5::HideCellEditor() {
     Text1->hide();
 }
 
+void Form5::MSFGrid_Scroll() {
+    // The cell editor belongs to the channel it was opened over; once the rows
+    // move under it, it would stand over another one. The scroll ends the edit
+    // as leaving the editor does, rather than moving the editor along with a
+    // cell that may scroll out of sight.
+    if (!Text1->isHidden()) MSFGrid->SetFocus();  // commits through Text1_LostFocus
+}
+
+void Form5::CloseEditors() {
+    QScopedValueRollback<bool> closing(closingEditors_, true);
+    // The focus goes to the grid now, while leaving the editor takes nothing;
+    // otherwise the editor would still hold it and commit on the next move.
+    if (FocusTracker::Current() == Text1) MSFGrid->SetFocus();
+    HideCellEditor();
+}
+
 void Form5::Text1_LostFocus() {
-    // Hiding the editor moves the focus, which would run this again.
-    if (committingText1_) return;
+    // Hiding the editor moves the focus, which would run this again. An edit
+    // being closed is forgotten.
+    if (committingText1_ || closingEditors_) return;
     QScopedValueRollback<bool> running(committingText1_, true);
     const std::string text = Text1->Text().toStdString();
     if (text.empty()) {

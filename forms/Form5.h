@@ -35,6 +35,9 @@ class Form5 : public MdiChildForm {
     // Commits the cell editor to the channel it was opened for. Whoever reads
     // or writes the radio calls it first while Text1 is visible.
     void Text1_LostFocus();
+    // Closes the cell editor without taking anything from it, for whoever is
+    // about to replace the FM channels.
+    void CloseEditors();
     // Puts the frequency of the frequency mode on the 50 kHz raster, or refuses it.
     void Text2_LostFocus();
     void Command1_Click();  // OK: the controls into the FM values, then hide
@@ -68,12 +71,14 @@ class Form5 : public MdiChildForm {
     // of the form (brought inside the room kept for it).
     void ShowMessageLine(const char* simplified, const char* english, int yInForm);
     void HideCellEditor();
+    void MSFGrid_Scroll();
 
     FormContext& context_;
     QWidget* messageArea_ = nullptr;  // the room the message line moves in
     int EditRow = 0;                  // channel of the cell being edited
     int editCellTop_ = 0;             // where that cell is, in the form
     bool committingText1_ = false;    // Text1_LostFocus is running
+    bool closingEditors_ = false;     // CloseEditors is running: leaving Text1 takes nothing
 };
 
 }  // namespace qav

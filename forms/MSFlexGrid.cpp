@@ -4,7 +4,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "forms/FlexGridModel.h"
@@ -93,6 +95,8 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGri
     // The wheel over the grid's own bars is the grid's wheel.
     verticalScrollBar()->installEventFilter(this);
     horizontalScrollBar()->installEventFilter(this);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &MSFlexGrid::Scroll);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &MSFlexGrid::Scroll);
 
     const win::HWND handle = win::HandleOf(this);
     proc_ = win::RegisterWindowProc([this](win::HWND h, win::UINT m, win::WPARAM w, win::LPARAM l) {
@@ -369,9 +373,18 @@ void MSFlexGrid::focusOutEvent(QFocusEvent* event) {
     FocusTracker::FocusOut(this, event->reason());
 }
 
+void MSFlexGrid::wheelEvent(QWheelEvent* event) {
+    // No hook took the turn over the cells: the scroll area hands it to a bar,
+    // and that bar must scroll by it instead of sending it back here.
+    QScopedValueRollback<bool> wheeling(wheeling_, true);
+    QTableView::wheelEvent(event);
+}
+
 bool MSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel &&
+    if (event->type() == QEvent::Wheel && !wheeling_ &&
         (watched == verticalScrollBar() || watched == horizontalScrollBar())) {
+        // A turn over a bar goes the way of one over the cells, through a hook
+        // on the grid's window if there is one.
         QCoreApplication::sendEvent(viewport(), event);
         return true;
     }

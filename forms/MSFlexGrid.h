@@ -14,6 +14,12 @@
 //
 // The grid has its own window procedure (hWnd) for that message; everything
 // else goes on to Qt, so the grid can be subclassed like any window.
+//
+// The wheel over the grid's cells or over its own scroll bars is the grid's
+// wheel: a hook on the grid's window (its owner's way of scrolling it) sees
+// both. Without a hook the grid scrolls as Qt does, once a turn. Scroll is
+// raised whenever the top row or the horizontal position changes, by the
+// wheel, a bar, the keyboard or code.
 
 #include <QTableView>
 #include <vector>
@@ -118,12 +124,15 @@ class MSFlexGrid : public QTableView {
     void KeyPress(int& keyAscii);
     // A header text was set (its column may need another width).
     void HeaderChanged(int col);
+    // The cells moved under the grid's window: another top row or horizontal position.
+    void Scroll();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyboardSearch(const QString&) override {}
     void focusInEvent(QFocusEvent* event) override;
@@ -145,6 +154,7 @@ class MSFlexGrid : public QTableView {
     int row_ = 1;
     int col_ = 1;
     bool pressing_ = false;  // a left press on a cell whose Click is still due
+    bool wheeling_ = false;  // a wheel turn is on its way to a bar: the bar takes it itself
     win::WNDPROC proc_ = 0;
     win::WNDPROC oldProc_ = 0;
 };

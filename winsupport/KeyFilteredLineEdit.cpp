@@ -15,6 +15,14 @@ KeyFilteredLineEdit::KeyFilteredLineEdit(QWidget* parent) : QLineEdit(parent) {
     setAcceptDrops(false);  // dropped text would bypass the filter
 }
 
+void KeyFilteredLineEdit::SetTypingLimit(int length) {
+    typingLimit_ = length < 0 ? 0 : length;
+}
+
+bool KeyFilteredLineEdit::RoomForOneMore() const {
+    return typingLimit_ == 0 || text().size() - selectedText().size() < typingLimit_;
+}
+
 int KeyFilteredLineEdit::Filter(int keyAscii) {
     emit KeyPress(keyAscii);
     return keyAscii;
@@ -31,6 +39,9 @@ void KeyFilteredLineEdit::InsertFiltered(const QString& text) {
             backspace();
             continue;
         }
+        // The key was still offered to the handler, as a box that is full
+        // still raises KeyPress; only the character stays out.
+        if (!RoomForOneMore()) continue;
         const char32_t character = static_cast<char32_t>(key);
         insert(QString::fromUcs4(&character, 1));
     }

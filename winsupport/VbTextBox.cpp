@@ -13,11 +13,6 @@ void VbTextBox::SetText(const QString& value) {
     emit Change();
 }
 
-void VbTextBox::SetMaxLength(int length) {
-    maxLength_ = length < 0 ? 0 : length;
-    setMaxLength(maxLength_ == 0 ? 32767 : maxLength_);
-}
-
 void VbTextBox::focusInEvent(QFocusEvent* event) {
     KeyFilteredLineEdit::focusInEvent(event);
     FocusTracker::FocusIn(this);

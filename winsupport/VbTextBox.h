@@ -14,9 +14,10 @@ class VbTextBox : public KeyFilteredLineEdit, public FocusClient {
     QString Text() const { return text(); }
     // Raises Change, also when the text stays the same.
     void SetText(const QString& value);
-    // 0: no limit.
-    int MaxLength() const { return maxLength_; }
-    void SetMaxLength(int length);
+    // The most characters the user can type or paste; 0: no limit. A text set
+    // from code (SetText) is never cut to it.
+    int MaxLength() const { return TypingLimit(); }
+    void SetMaxLength(int length) { SetTypingLimit(length); }
     // Gives the box the focus; the control that had it raises LostFocus first.
     void SetFocus() { FocusTracker::SetFocus(this); }
 
@@ -30,9 +31,6 @@ class VbTextBox : public KeyFilteredLineEdit, public FocusClient {
   protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-
-  private:
-    int maxLength_ = 0;
 };
 
 }  // namespace qav

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <functional>
 #include <optional>
 
 #include "app/DataFile.h"
@@ -8,11 +9,15 @@
 #include "app/MDIForm1.h"
 #include "forms/Form1.h"
 #include "forms/Form4.h"
+#include "forms/Form5.h"
+#include "tests/forms/ChannelGridUser.h"
+#include "tests/forms/FmGridUser.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ProgramFixture.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbCommandButton.h"
+#include "winsupport/VbLabel.h"
 #include "winsupport/VbSlider.h"
 
 namespace qav::test {
@@ -82,6 +87,15 @@ class DataFileCommandsTest : public ProgramFixture {
         EXPECT_EQ(answerer.boxes[0].text, text);
         EXPECT_EQ(answerer.boxes[0].style, MB_ICONERROR);
         EXPECT_EQ(answerer.boxes[0].title, QString("Mistake"));
+    }
+
+    // The channel editor in front, for the user's clicks and keys.
+    ChannelGridUser ChannelEditor() {
+        ChannelGridUser user;
+        user.AttachTo(Run().forms.form1);
+        Run().forms.form1->ShowForm();
+        QApplication::setActiveWindow(&Main());
+        return user;
     }
 
     QTemporaryDir files;
@@ -301,6 +315,103 @@ TEST_F(DataFileCommandsTest, NewAsksAndOnOkResetsTheBandButNotTheGradesFmOrImage
     EXPECT_EQ(Run().state.fm.FmChannelFreq[0], "88.00");
     EXPECT_EQ(Run().state.ReadImage.at(100), 0x11);
     EXPECT_EQ(Run().state.WriteImage.at(100), 0x22);
+}
+
+TEST_F(DataFileCommandsTest, NewDropsAnEditOpenInTheChannelGridForGood) {
+    ChannelGridUser user = ChannelEditor();
+    const std::function<void()> fromTheMenu = [this] { Main().MNNew->trigger(); };
+    const std::function<void()> byItsShortcut = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+    };
+    struct Case {
+        const char* what;
+        int col;
+        QString typed;
+        std::function<void()> giveNew;
+    };
+    const Case cases[] = {
+        {"a receive frequency, New from the menu", Form1::kColReceive, "436", fromTheMenu},
+        {"a receive frequency, New by its shortcut", Form1::kColReceive, "437", byItsShortcut},
+        {"a name, New by its shortcut", Form1::kColName, "abc", byItsShortcut},
+    };
+    ChannelTables& tables = Run().state.channels;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        user.EnterIntoCell(3, Form1::kColReceive, "435.125");  // a channel in use
+        user.TypeIntoCell(3, c.col, c.typed);
+        answerer.boxes.clear();
+        answerer.answers = {IDOK};
+        c.giveNew();
+        ASSERT_EQ(answerer.Texts(), QStringList{"Unsaved data will be lost, sure?"});
+        EXPECT_FALSE(user.form->Text1->isVisible());
+        EXPECT_FALSE(user.form->Text2->isVisible());
+
+        user.EnterIntoCell(5, Form1::kColReceive, "");  // the user goes on elsewhere
+        for (int col = 1; col <= 12; ++col) EXPECT_EQ(user.Cell(3, col), QString()) << "column " << col;
+        EXPECT_EQ(tables.ChannelFreq(2, 0), "");
+        EXPECT_EQ(tables.ChannelName(2), "");
+        EXPECT_EQ(answerer.boxes.size(), 1);
+    }
+}
+
+TEST_F(DataFileCommandsTest, OpenAndFactoryDataDropTheEditsOpenInTheGridsWithoutAWord) {
+    ChannelGridUser channels = ChannelEditor();
+    channels.EnterIntoCell(3, Form1::kColReceive, "435.125");
+    channels.EnterIntoCell(3, Form1::kColName, "one");
+    ASSERT_TRUE(Run().EncodeImage());
+    const QByteArray data = DataFileOf(Run().state.WriteImage);
+    WriteAll(Path("data.dat"), data);
+    QTemporaryDir current;
+    CurrentFolder inside(current.path());
+    WriteAll(QDir(current.path()).filePath("QAV750.dat"), data);  // the factory data
+
+    const std::function<void()> open = [this] {
+        chosenFiles = {Path("data.dat")};
+        Main().MNOpen->trigger();
+    };
+    const std::function<void()> factoryData = [this] { Main().MNReset->trigger(); };
+    struct Case {
+        const char* what;
+        int col;
+        QString typed;
+        std::function<void()> load;
+    };
+    const Case cases[] = {
+        {"a frequency outside the band, then Open", Form1::kColReceive, "999", open},
+        {"a frequency outside the band, then the factory data", Form1::kColTransmit, "12", factoryData},
+        {"an emptied receive frequency, then Open", Form1::kColReceive, "", open},
+        {"a name, then the factory data", Form1::kColName, "xyz", factoryData},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        channels.TypeIntoCell(3, c.col, c.typed);
+        answerer.boxes.clear();
+        c.load();
+        EXPECT_TRUE(answerer.boxes.isEmpty()) << answerer.Texts().join('|').toStdString();
+        EXPECT_FALSE(channels.form->Text1->isVisible());
+        EXPECT_FALSE(channels.form->Text2->isVisible());
+
+        channels.EnterIntoCell(5, Form1::kColReceive, "");  // the user goes on elsewhere
+        EXPECT_EQ(channels.Cell(3, Form1::kColReceive), "435.12500");
+        EXPECT_EQ(channels.Cell(3, Form1::kColTransmit), "435.12500");
+        EXPECT_EQ(channels.Cell(3, Form1::kColName), "ONE");
+        EXPECT_EQ(Run().state.channels.ChannelName(2), "ONE");
+        EXPECT_TRUE(answerer.boxes.isEmpty()) << answerer.Texts().join('|').toStdString();
+    }
+
+    // The FM form's cell editor likewise, which would speak on its message line.
+    Form5& form5 = *Run().forms.form5;
+    form5.ShowForm();
+    FmGridUser fm(&form5);
+    const QString decoded = fm.Cell(1);
+    fm.TypeIntoCell(1, "200");
+    open();
+    EXPECT_FALSE(form5.Text1->isVisible());
+    EXPECT_FALSE(form5.Label2->isVisible()) << "nothing said about a value typed into the old data";
+    fm.ClickCell(2);
+    QTest::keyClick(form5.Text1, Qt::Key_Return);
+    EXPECT_EQ(fm.Cell(1), decoded);
+    EXPECT_FALSE(form5.Label2->isVisible());
 }
 
 }  // namespace

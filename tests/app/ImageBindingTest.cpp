@@ -14,6 +14,7 @@
 #include "forms/Form5.h"
 #include "forms/MSFlexGrid.h"
 #include "tests/app/CodecFixture.h"
+#include "tests/forms/ChannelGridUser.h"
 #include "tests/forms/FmGridUser.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbCommandButton.h"
@@ -185,6 +186,41 @@ TEST_F(ImageBindingTest, DecodedBytesFillTheTextsAndTheFmGrid) {
     EXPECT_EQ(State().fm.FmChannelFreq[1], "");
     Decode(StartImageWith(kFmChannelBlock + 4, {0x01, 0x00}));
     EXPECT_EQ(State().fm.FmChannelFreq[2], "88.80");
+}
+
+TEST_F(ImageBindingTest, DecodedTextsLongerThanTheUserMayTypeComeThroughWhole) {
+    ChannelGridUser channels;
+    channels.AttachTo(Forms().form1);
+    channels.EnterIntoCell(3, Form1::kColReceive, "435.125");  // a channel in use
+    const Bytes name{'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'};  // all eight bytes of the image
+    const Bytes offset{0x25, 0x56, 0x34, 0x12};                // 123.45625 MHz
+    MemoryImage image = Encoded();
+    for (int i = 0; i < 8; ++i) image.at(kChannelNameBlock + 2 * kChannelNameSize + i) = name[std::size_t(i)];
+    for (int i = 0; i < 4; ++i) image.at(kVfoOffset + i) = offset[std::size_t(i)];
+    Decode(image);
+    EXPECT_EQ(Forms().form3->Text21->Text(), QString("123.45625"));
+    EXPECT_EQ(channels.Cell(3, Form1::kColName), QString("ABCDEFGH"));
+
+    // The name editor opened over it and left without a change, by Enter and by a click elsewhere.
+    for (const bool byEnter : {true, false}) {
+        SCOPED_TRACE(byEnter ? "Enter" : "a click elsewhere");
+        channels.ClickCell(3, Form1::kColName);
+        ASSERT_TRUE(Forms().form1->Text2->isVisible());
+        EXPECT_EQ(Forms().form1->Text2->Text(), QString("ABCDEFGH"));
+        if (byEnter) {
+            QTest::keyClick(Forms().form1->Text2, Qt::Key_Return);
+        } else {
+            channels.ClickCell(3, Form1::kColReceive);
+            QTest::keyClick(Forms().form1->Text1, Qt::Key_Return);
+        }
+        EXPECT_FALSE(Forms().form1->Text2->isVisible());
+        EXPECT_EQ(channels.Cell(3, Form1::kColName), QString("ABCDEFGH"));
+        EXPECT_EQ(State().channels.ChannelName(2), "ABCDEFGH");
+    }
+    const MemoryImage encoded = Encoded();
+    EXPECT_EQ(Slice(encoded, kChannelNameBlock + 2 * kChannelNameSize, 8), name);
+    EXPECT_EQ(Slice(encoded, kVfoOffset, 4), offset);
+    EXPECT_TRUE(answerer.boxes.isEmpty()) << answerer.Texts().join('|').toStdString();
 }
 
 TEST_F(ImageBindingTest, FmFunctionOnInTheImageEnablesTheFmMenu) {

@@ -24,14 +24,18 @@ class FmGridUser {
         grid->scrollTo(index);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->visualRect(index).center());
     }
-    // Opens the cell editor with a click, types over its text and commits with Enter.
-    void EnterIntoCell(int channel, const QString& typed, int col = Form5::kColFrequency) {
+    // Opens the cell editor with a click and types over its text.
+    void TypeIntoCell(int channel, const QString& typed, int col = Form5::kColFrequency) {
         ClickCell(channel, col);
         ASSERT_TRUE(form_->Text1->isVisible()) << "the cell editor did not open";
         ASSERT_EQ(QApplication::focusWidget(), form_->Text1);
         form_->Text1->selectAll();
         QTest::keyClick(form_->Text1, Qt::Key_Backspace);
         QTest::keyClicks(form_->Text1, typed);
+    }
+    // The same, committed with Enter.
+    void EnterIntoCell(int channel, const QString& typed, int col = Form5::kColFrequency) {
+        TypeIntoCell(channel, typed, col);
         QTest::keyClick(form_->Text1, Qt::Key_Return);
     }
     QString Cell(int channel) const { return form_->MSFGrid->TextMatrix(channel, Form5::kColFrequency); }

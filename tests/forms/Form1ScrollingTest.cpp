@@ -2,11 +2,12 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QWheelEvent>
 
 #include "app/MDIForm1.h"
 #include "tests/forms/ChannelEditorFixture.h"
+#include "tests/forms/GridScrolling.h"
 #include "tests/support/ScrollBarArrow.h"
+#include "winsupport/MSubclass.h"
 #include "winsupport/WindowScrollBars.h"
 #include "winsupport/WindowTable.h"
 
@@ -22,11 +23,7 @@ class Form1ScrollingTest : public ChannelEditorFixture {
     QScrollBar* FormBar(int bar) { return Bars().Bar(bar); }
     QWidget* Client() { return Bars().ClientArea(); }
 
-    void Turn(QWidget* over, int delta) {
-        QWheelEvent wheel(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(over, &wheel);
-    }
+    void Turn(QWidget* over, int delta) { TurnWheel(over, delta); }
 
     void ClickArrow(QScrollBar* bar, QStyle::SubControl arrow) {
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, test::ArrowPoint(bar, arrow));
@@ -98,6 +95,52 @@ TEST_F(Form1ScrollingTest, WheelOverTheGridScrollsOneRowANotchAndLeavesTheWindow
     EXPECT_EQ(grid->TopRow(), last) << "at the end nothing changes";
     EXPECT_EQ(form->picClient->pos(), contents);
     EXPECT_EQ(FormBar(SB_VERT)->value(), 0);
+}
+
+TEST_F(Form1ScrollingTest, WithoutItsWheelHookTheGridScrollsOnceATurnAsQtDoes) {
+    win::MSubclass::SubclassDetachAll(grid->hWnd());
+    ExpectEachTurnScrollsOnceAsQtDoes(grid);
+}
+
+TEST_F(Form1ScrollingTest, ScrollingTheGridUnderAnOpenEditorEndsTheEditAsLeavingItDoes) {
+    EnterIntoCell(2, 1, "435.125");  // a channel in use
+    for (const GridScroller& s : WaysToScrollDown(grid)) {
+        SCOPED_TRACE(s.what);
+        const auto scrolled = [&] {
+            const int top = grid->TopRow();
+            s.scroll();
+            EXPECT_GT(grid->TopRow(), top) << "the grid scrolled";
+        };
+
+        grid->SetTopRow(1);
+        TypeIntoCell(2, 1, "436");
+        scrolled();
+        EXPECT_FALSE(form->Text1->isVisible());
+        EXPECT_EQ(Cell(2, 1), "436.00000");
+        EXPECT_EQ(State().channels.ChannelFreq(1, 0), "436.00000");
+
+        grid->SetTopRow(1);
+        TypeIntoCell(2, 12, "ab");
+        scrolled();
+        EXPECT_FALSE(form->Text2->isVisible());
+        EXPECT_EQ(Cell(2, 12), "AB");
+
+        grid->SetTopRow(1);
+        ClickCell(2, 5);
+        ASSERT_TRUE(form->Combo5(5)->isVisible());
+        QTest::keyClick(form->Combo5(5)->view(), Qt::Key_Escape);  // the list closes, the editor stays
+        ASSERT_TRUE(form->Combo5(5)->isVisible());
+        scrolled();
+        EXPECT_FALSE(form->Combo5(5)->isVisible());
+        EXPECT_EQ(Cell(2, 5), "High");
+
+        EXPECT_EQ(QApplication::focusWidget(), grid);
+        for (int channel = 3; channel <= 8; ++channel)
+            EXPECT_EQ(Cell(channel, 1), QString()) << "nothing landed in channel " << channel;
+        EnterIntoCell(2, 1, "435.125");
+        EnterIntoCell(2, 12, "");
+    }
+    EXPECT_TRUE(answerer.boxes.isEmpty());
 }
 
 TEST_F(Form1ScrollingTest, WindowSmallerThanItsContentsScrollsThemUnderItsOwnBars) {

@@ -13,6 +13,7 @@
 #include "forms/MSFlexGrid.h"
 #include "lang/CaptionCatalogue.h"
 #include "tests/forms/FmGridUser.h"
+#include "tests/forms/GridScrolling.h"
 #include "tests/forms/LayoutCheck.h"
 #include "tests/support/ListChoice.h"
 #include "tests/support/ProgramFixture.h"
@@ -276,6 +277,28 @@ TEST_F(Form5Test, CaptionsOfBothLanguagesAndEveryFieldWhole) {
     for (const CaptionRow& row : Qav750Captions()) {
         if (qstrcmp(row.form, "Form5") != 0 || *row.control == '\0') continue;
         EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(row.control)), nullptr) << row.control;
+    }
+}
+
+TEST_F(Form5Test, WheelOverTheGridScrollsItOnceATurn) {
+    ExpectEachTurnScrollsOnceAsQtDoes(form->MSFGrid);
+}
+
+TEST_F(Form5Test, ScrollingTheGridUnderTheCellEditorEndsTheEditAsLeavingItDoes) {
+    MSFlexGrid* grid = form->MSFGrid;
+    for (const GridScroller& s : WaysToScrollDown(grid)) {
+        SCOPED_TRACE(s.what);
+        grid->SetTopRow(1);
+        user.TypeIntoCell(2, "95");
+        s.scroll();
+        EXPECT_GT(grid->TopRow(), 1) << "the grid scrolled";
+        EXPECT_FALSE(form->Text1->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), grid);
+        EXPECT_EQ(Cell(2), QString("95.00"));
+        EXPECT_EQ(Cell(3), QString("101.60"));
+        for (int channel = 4; channel <= 12; ++channel)
+            EXPECT_EQ(Cell(channel), QString()) << "nothing landed in channel " << channel;
+        grid->SetTextMatrix(2, Form5::kColFrequency, QString());
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// Where a scroll bar's arrow buttons are, for clicking them as a user does.
+// Where a scroll bar's arrow buttons and thumb are, for clicking and dragging
+// them as a user does.
 
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTest>
 
 namespace qav::test {
 
@@ -18,6 +20,15 @@ inline QPoint ArrowPoint(QScrollBar* bar, QStyle::SubControl arrow) {
     option.pageStep = bar->pageStep();
     option.singleStep = bar->singleStep();
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, bar).center();
+}
+
+// Drags the thumb along the bar by that many pixels (down or right when positive).
+inline void DragThumb(QScrollBar* bar, int pixels) {
+    const QPoint from = ArrowPoint(bar, QStyle::SC_ScrollBarSlider);
+    const QPoint to = from + (bar->orientation() == Qt::Vertical ? QPoint(0, pixels) : QPoint(pixels, 0));
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(bar, to);
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, to);
 }
 
 }  // namespace qav::test

@@ -115,6 +115,60 @@ TEST(VbTextBoxTest, TypedAndPastedTextPassTheSameKeyFilter) {
     EXPECT_EQ(box.Text(), QString("43512"));
 }
 
+TEST(VbTextBoxTest, MaxLengthStopsWhatIsTypedOrPastedButNeverCutsATextSetFromCode) {
+    struct Case {
+        const char* what;
+        QString start;     // set from code
+        int selectFrom;    // -1: no selection, the cursor at the end
+        int selectLength;  //
+        QString typed;     // typed key by key, or pasted
+        bool pasted;
+        QString expected;
+        int keyPresses;  // every character is offered to the handler, fitting or not
+    };
+    const Case cases[] = {
+        {"typing stops at the limit", "", -1, 0, "1234567", false, "123456", 7},
+        {"pasting stops at the limit", "AB", -1, 0, "CDEFGH", true, "ABCDEF", 6},
+        {"a longer text from code stays whole", "ABCDEFGH", -1, 0, "", false, "ABCDEFGH", 0},
+        {"and takes no typed character", "ABCDEFGH", -1, 0, "X", false, "ABCDEFGH", 1},
+        {"nor a pasted one", "ABCDEFGH", -1, 0, "XY", true, "ABCDEFGH", 2},
+        {"typing over all of it", "ABCDEFGH", 0, 8, "xyz", false, "xyz", 3},
+        {"typing over too little of it changes nothing", "ABCDEFGH", 2, 1, "x", false, "ABCDEFGH", 1},
+        {"typing over part of a full box", "ABCDEF", 1, 2, "xyz", false, "AxyDEF", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        VbTextBox box;
+        box.SetMaxLength(6);
+        box.show();
+        int keyPresses = 0;
+        QObject::connect(&box, &VbTextBox::KeyPress, [&keyPresses](int&) { ++keyPresses; });
+        box.SetText(c.start);
+        EXPECT_EQ(box.Text(), c.start);
+        if (c.selectFrom >= 0) box.setSelection(c.selectFrom, c.selectLength);
+        if (c.pasted) {
+            QApplication::clipboard()->setText(c.typed);
+            QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(&box, c.typed);
+        }
+        EXPECT_EQ(box.Text(), c.expected);
+        EXPECT_EQ(keyPresses, c.keyPresses);
+    }
+
+    // Deleting from an over-long text works as ever, and the limit holds again below it.
+    VbTextBox box;
+    box.SetMaxLength(6);
+    box.show();
+    box.SetText("ABCDEFGH");
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, "XY");
+    EXPECT_EQ(box.Text(), QString("ABCDEX"));
+    EXPECT_EQ(box.MaxLength(), 6);
+}
+
 TEST(VbTextBoxTest, KeyPressCanChangeTheCharacter) {
     VbTextBox box;
     QObject::connect(&box, &VbTextBox::KeyPress, [](int& key) {

@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh normal
 program=${1:-QAV-750}
-exec "build/normal/programs/$program"
+exec "build/normal/bin/$program"

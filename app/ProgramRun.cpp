@@ -22,11 +22,12 @@ QString Text(std::string_view s) {
 
 }  // namespace
 
-ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts)
+ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts, const ModelVariant& modelVariant)
     : state(model),
       msgbox(state.Language, Text(model.programName)),
       registry(UserConfigFolder(model.programName) + QStringLiteral("/registry")),
-      options(std::move(opts)) {
+      options(std::move(opts)),
+      variant(modelVariant) {
     if (!options.closeProgram) {
         options.closeProgram = [](const QString& name) {
             CloseProgram(name, [] { QCoreApplication::exit(0); });
@@ -35,7 +36,7 @@ ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts)
     if (!options.fileChooser) options.fileChooser = ChooseFileWithDialog;
     msgbox.SetAnswerer(options.answerer);
     mdi_ = std::make_unique<MDIForm1>(*this);
-    context_ = std::make_unique<FormContext>(FormContext{state, msgbox, forms, *mdi_});
+    context_ = std::make_unique<FormContext>(FormContext{state, msgbox, forms, *mdi_, variant});
 }
 
 ProgramRun::~ProgramRun() = default;

@@ -9,6 +9,7 @@
 
 #include "app/SerialPortMap.h"
 #include "forms/FormContext.h"
+#include "forms/ModelVariant.h"
 #include "forms/RunState.h"
 #include "winsupport/ModuleMsgbox.h"
 #include "winsupport/Registry.h"
@@ -37,7 +38,8 @@ struct ProgramOptions {
 
 class ProgramRun {
   public:
-    explicit ProgramRun(const ModelProfile& model, ProgramOptions options = {});
+    explicit ProgramRun(const ModelProfile& model, ProgramOptions options = {},
+                        const ModelVariant& variant = kNoVariant);
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
@@ -64,6 +66,7 @@ class ProgramRun {
     win::Registry registry;
     FormSet forms;
     ProgramOptions options;
+    const ModelVariant& variant;  // what differs for the program's model
 
     MDIForm1& MainWindow() { return *mdi_; }
     FormContext& Context() { return *context_; }

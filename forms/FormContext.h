@@ -12,6 +12,7 @@ class Form4;
 class Form5;
 class ModuleMsgbox;
 struct RunState;
+struct ModelVariant;
 
 struct FormSet {
     Form1* form1 = nullptr;  // channel editor
@@ -37,6 +38,7 @@ struct FormContext {
     ModuleMsgbox& msgbox;
     FormSet& forms;
     MainWindowLink& main;
+    const ModelVariant& variant;  // what the program's model changes in the shared windows
 };
 
 }  // namespace qav

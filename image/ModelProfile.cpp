@@ -19,4 +19,21 @@ const ModelProfile kQav750{
     .registryKey = "PX-14G",
 };
 
+const ModelProfile kQav730{
+    .programName = "QAV-730",
+    .windowTitle = "QAV-730(1.70)",
+    .aboutTitle = "QAV-730 Pelorix",
+    .channelCount = 16,
+    .optionColumns = 10,
+    .imageSize = 2000,
+    .imageArraySize = 2001,
+    .fileIdent = "RL-730",
+    .dataFileSize = 1952,
+    .defaultDataFile = "QAV730.dat",
+    .helpFiles = {"QAV730.CHM", "QAV730E.CHM", "QAV730F.CHM"},
+    .readProgressMax = 122,
+    .writeProgressMax = 132,
+    .registryKey = "PX-14G",
+};
+
 }  // namespace qav

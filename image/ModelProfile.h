@@ -26,5 +26,8 @@ struct ModelProfile {
 
 // The second model: 128 channels, 3072-byte image.
 extern const ModelProfile kQav750;
+// The first model: 16 channels without names, a 2001-byte array of which
+// bytes 0..1999 travel; its data file holds image bytes 0..1903 only.
+extern const ModelProfile kQav730;
 
 }  // namespace qav

@@ -1,0 +1,18 @@
+#pragma once
+// What a program adds to the shared windows for its own model. The shared code
+// is the QAV-750 program's; a member left empty keeps that behaviour. The
+// QAV-730 program fills its variant from model730/, so that the shared code
+// never depends on the other model's code.
+
+namespace qav {
+
+struct ModelVariant {
+    // Each difference is a member here: a hook (std::function) the shared code
+    // calls where the first model does something else, or the data it uses in
+    // place of the second model's.
+};
+
+// The second model's program: nothing differs.
+inline const ModelVariant kNoVariant{};
+
+}  // namespace qav

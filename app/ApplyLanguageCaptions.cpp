@@ -96,10 +96,10 @@ void RebuildTimeoutList(Form3& form, int language) {
 
 }  // namespace
 
-void ApplyCaptionsTo(QWidget& window, int language) {
+void ApplyCaptionsTo(QWidget& window, int language, std::span<const CaptionRow> rows) {
     if (language != 0 && language != 1) return;
     const QString name = window.objectName();
-    for (const CaptionRow& row : Qav750Captions()) {
+    for (const CaptionRow& row : rows) {
         if (name != QLatin1String(row.form)) continue;
         Apply(window, row, QString::fromUtf8(language == 0 ? row.simplified : row.english));
     }
@@ -121,7 +121,7 @@ void ApplyLanguageCaptions(ProgramRun& run) {
     for (QWidget* window : windows) {
         if (window == nullptr) continue;
         if (stored && window == run.forms.form2) WriteDelayItems(*run.forms.form2, language);
-        ApplyCaptionsTo(*window, language);
+        ApplyCaptionsTo(*window, language, run.Captions());
         if (stored && window == run.forms.form3) RebuildTimeoutList(*run.forms.form3, language);
     }
     if (run.forms.form4 != nullptr) run.forms.form4->TabStrip1_Click();

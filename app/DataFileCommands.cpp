@@ -131,7 +131,8 @@ QString DataFileCommands::FactoryDataPath() const {
 }
 
 void DataFileCommands::Command1_Click() {
-    LoadDataFile(DefaultDataPath());
+    if (LoadDataFile(DefaultDataPath()) && run_.variant.defaultDataShowsChannelEditor)
+        run_.forms.form1->ShowForm();
 }
 
 void DataFileCommands::MNReset_Click() {

@@ -16,6 +16,7 @@
 #include "app/ProgramRun.h"
 #include "app/RadioTransfer.h"
 #include "app/ServiceSwitches.h"
+#include "app/TraditionalText.h"
 #include "forms/Form1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
@@ -181,6 +182,7 @@ void MDIForm1::MDIForm_Load() {
     run_.forms.form5->Load(MdiArea);
     run_.forms.form1->ShowForm();
     run_.msgbox.SetOwner(run_.forms.form1);
+    if (run_.variant.fmMenuFromFormAtLoad) MNFMset->setEnabled(run_.forms.form3->Combo2->ListIndex() == 1);
 
     for (int port = 1; port <= 16; ++port) ComboCom->AddItem(QString::number(port));
     // A byte the list cannot take leaves no port selected.
@@ -210,7 +212,8 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
 
 void MDIForm1::CloseWhenIdle() {
     if (askingToClose_) return;  // the question is already up
-    const bool busy = transfer_->Reading || transfer_->Writing || QApplication::activeModalWidget() != nullptr;
+    const bool busy =
+        transfer_->Reading || transfer_->Writing || QApplication::activeModalWidget() != nullptr;
     if (busy) {
         if (closeRequestPending_) return;
         closeRequestPending_ = true;
@@ -229,9 +232,16 @@ bool MDIForm1::MDIForm_QueryUnload() {
     const LangText second{"未保存的更改将全部丢失！", "Lose all in change not kept!",
                           "未儲存的更改將全部丟失！"};
     const int language = run_.state.Language;
-    const QString text = first.Pick(language) + QStringLiteral("\r\n") + second.Pick(language);
+    // Either the held texts of the language or, where the program holds no
+    // Traditional wording, the Simplified ones converted.
+    const auto pick = [&](const LangText& t) {
+        if (language == 2 && run_.variant.traditionalQuitAndAboutByConversion)
+            return TraditionalText(QString::fromUtf8(t.simplified));
+        return t.Pick(language);
+    };
+    const QString text = pick(first) + QStringLiteral("\r\n") + pick(second);
     askingToClose_ = true;
-    const bool confirmed = run_.msgbox.ShowMessage(text, ConfirmStyle, title.Pick(language)) == IDOK;
+    const bool confirmed = run_.msgbox.ShowMessage(text, ConfirmStyle, pick(title)) == IDOK;
     askingToClose_ = false;
     return confirmed;
 }

@@ -15,12 +15,13 @@ namespace qav {
 namespace {
 
 // The band limits in the selected text: "400-470MHz" gives 400 and 470.
-void LimitsFromText(const QString& text, BandSelection& band) {
+// wholeHigh: the upper limit to the nearest whole MHz too.
+void LimitsFromText(const QString& text, BandSelection& band, bool wholeHigh) {
     bool ok = false;
     const double low = QLocale::c().toDouble(text.mid(0, 3), &ok);
     if (ok) band.BandLow = static_cast<int>(std::nearbyint(low));
     const double high = QLocale::c().toDouble(text.mid(4, 3), &ok);
-    if (ok) band.BandHigh = high;
+    if (ok) band.BandHigh = wholeHigh ? std::nearbyint(high) : high;
 }
 
 }  // namespace
@@ -32,7 +33,7 @@ void MDIForm1::Combo1_DropDown() {
 
 void MDIForm1::Combo1_Click() {
     BandSelection& band = run_.state.band;
-    LimitsFromText(Combo1->Text(), band);
+    LimitsFromText(Combo1->Text(), band, run_.variant.wholeNumberBandHigh);
     if (!band.BandChangeByProgram && Combo1->ListIndex() != band.PrevBandIndex) {
         const int language = run_.state.Language;
         const LangText title{"注意！", "Be careful!", "注意！"};
@@ -40,7 +41,7 @@ void MDIForm1::Combo1_Click() {
                             "Changing the frequency band will remove the channel tabulation, confirm?",
                             "改變頻段將清除頻道清單，確定嗎？"};
         if (run_.msgbox.ShowMessage(text.Pick(language), ConfirmStyle, title.Pick(language)) == IDOK) {
-            LimitsFromText(Combo1->Text(), band);
+            LimitsFromText(Combo1->Text(), band, run_.variant.wholeNumberBandHigh);
             run_.forms.form1->ClearGrid();
             const double middle = (band.BandLow + band.BandHigh) / 2;
             run_.forms.form3->Text20->SetText(QLocale::c().toString(middle, 'f', 5));

@@ -13,6 +13,7 @@
 #include "app/ProgramRun.h"
 #include "app/RadioTransfer.h"
 #include "app/ServiceSwitches.h"
+#include "app/TraditionalText.h"
 #include "forms/Form1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
@@ -63,7 +64,8 @@ void MDIForm1::BuildMenus() {
     MNFMset = item(MNEdit, "MNFMset", "收音机频道设置", QKeySequence(Qt::CTRL | Qt::Key_F),
                    &MDIForm1::MNFMset_Click);
     MNFMset->setEnabled(false);  // follows the FM function of the optional features
-    MNReset = item(MNEdit, "MNReset", "恢复出厂设置", QKeySequence(), &MDIForm1::MNReset_Click);
+    if (!run_.variant.withoutResetMenuItem)
+        MNReset = item(MNEdit, "MNReset", "恢复出厂设置", QKeySequence(), &MDIForm1::MNReset_Click);
 
     MNProgram = AddMenu(bar, "MNProgram", "编程(&G)");
     MNRead =
@@ -76,8 +78,13 @@ void MDIForm1::BuildMenus() {
     connect(MNCommPort, &QAction::triggered, this, &MDIForm1::MNCommPort_Click);
 
     MNLanguage = AddMenu(bar, "MNLanguage", "语言选择(&L)");
+    const auto traditionalItem = [&] {
+        MNChineseF =
+            item(MNLanguage, "MNChineseF", "中文繁体(&CF)", QKeySequence(), &MDIForm1::MNChineseF_Click);
+    };
+    if (run_.variant.traditionalMenuFirst) traditionalItem();
     MNChineseJ = item(MNLanguage, "MNChineseJ", "中文简体(&CJ)", QKeySequence(), &MDIForm1::MNChineseJ_Click);
-    MNChineseF = item(MNLanguage, "MNChineseF", "中文繁体(&CF)", QKeySequence(), &MDIForm1::MNChineseF_Click);
+    if (!run_.variant.traditionalMenuFirst) traditionalItem();
     MNEnglish = item(MNLanguage, "MNEnglish", "英文(&E)", QKeySequence(), &MDIForm1::MNEnglish_Click);
 
     MNHelp = AddMenu(bar, "MNHelp", "帮助(&H)");
@@ -144,8 +151,12 @@ void MDIForm1::MNF1_Click() {
 
 void MDIForm1::MNAbout_Click() {
     FrmAbout about(run_.state, run_.forms.form1, this);
-    ApplyCaptionsTo(about, run_.state.Language);
-    if (run_.state.Language == 2) about.lblVersion->setText(QStringLiteral("繁體中文版 V1.00"));
+    ApplyCaptionsTo(about, run_.state.Language, run_.Captions());
+    if (run_.state.Language == 2) {
+        about.lblVersion->setText(run_.variant.traditionalQuitAndAboutByConversion
+                                      ? TraditionalText(QStringLiteral("繁体中文版 V1.00"))
+                                      : QStringLiteral("繁體中文版 V1.00"));
+    }
     about.exec();
 }
 

@@ -25,7 +25,7 @@ QString Text(std::string_view s) {
 ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts, const ModelVariant& modelVariant)
     : state(model),
       msgbox(state.Language, Text(model.programName)),
-      registry(UserConfigFolder(model.programName) + QStringLiteral("/registry")),
+      registry(SharedRegistryFile()),
       options(std::move(opts)),
       variant(modelVariant) {
     if (!options.closeProgram) {
@@ -35,6 +35,7 @@ ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts, const Mod
     }
     if (!options.fileChooser) options.fileChooser = ChooseFileWithDialog;
     msgbox.SetAnswerer(options.answerer);
+    msgbox.SetTraditionalButtons(variant.messageBoxTraditionalButtons);
     mdi_ = std::make_unique<MDIForm1>(*this);
     context_ = std::make_unique<FormContext>(FormContext{state, msgbox, forms, *mdi_, variant});
 }
@@ -64,6 +65,10 @@ QString ProgramRun::ProgramFolder() const {
     return options.programFolder.value_or(AppPath());
 }
 
+std::span<const CaptionRow> ProgramRun::Captions() const {
+    return variant.captions.empty() ? Qav750Captions() : variant.captions;
+}
+
 void ProgramRun::Main() {
     // The language stored at the last shutdown: empty (nothing stored) means
     // English; otherwise its last hexadecimal digit, when that is a decimal digit.
@@ -77,6 +82,21 @@ void ProgramRun::Main() {
     else if (numeric && (value & 0xF) <= 9)
         language = value & 0xF;
     state.Language = language;
+
+    if (variant.restoresTraditionalAtStart) {
+        // The window appears with its captions in place. Any stored value but
+        // 0 and 1 is a Traditional choice, which is made from the Simplified
+        // captions.
+        mdi_->MDIForm_Load();
+        if (state.Language == 0 || state.Language == 1) {
+            ApplyLanguageCaptions(*this);
+        } else {
+            mdi_->MNChineseJ_Click();
+            mdi_->MNChineseF_Click();
+        }
+        mdi_->show();
+        return;
+    }
 
     mdi_->MDIForm_Load();
     mdi_->show();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "app/SerialPortMap.h"
 #include "forms/FormContext.h"
@@ -44,8 +45,12 @@ class ProgramRun {
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 
-    // Start-up: reads the language, loads and shows the main window, applies the captions.
+    // Start-up: reads the language, loads and shows the main window, applies
+    // the captions (for the first model: captions first, then the window).
     void Main();
+
+    // The caption catalogue of the run's program.
+    std::span<const CaptionRow> Captions() const;
 
     // Where the run keeps what it writes per user.
     QString UserFolder() const;

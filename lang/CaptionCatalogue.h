@@ -4,6 +4,7 @@
 // it sets and, for lists, grids and toolbars, which item.
 
 #include <span>
+#include <vector>
 
 namespace qav {
 
@@ -37,5 +38,21 @@ struct TabCaptionRow {
 // The rows of the second model's program, form by form in the order they are applied.
 std::span<const CaptionRow> Qav750Captions();
 std::span<const TabCaptionRow> Qav750TabCaptions();
+
+// How another program's catalogue differs from a base catalogue, row by row.
+struct CaptionChange {
+    enum class Kind {
+        Replace,  // the base row of the same form, control, target and item gets these
+                  // texts (a null text keeps the base row's)
+        Add,      // a row the base lacks, applied after the last base row of its form
+        Drop,     // the base row is not applied: the control keeps its design-time text
+    };
+    Kind kind;
+    CaptionRow row;  // for Drop only form, control, target and item count
+};
+
+// The base catalogue with the changes made, in the base's order. A Replace or
+// Drop that matches no base row is ignored.
+std::vector<CaptionRow> WithChanges(std::span<const CaptionRow> base, std::span<const CaptionChange> changes);
 
 }  // namespace qav

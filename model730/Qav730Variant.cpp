@@ -1,10 +1,21 @@
 #include "model730/Qav730Variant.h"
 
+#include "model730/Qav730Captions.h"
+
 namespace qav {
 
 const ModelVariant& Qav730Variant() {
     static const ModelVariant variant = [] {
         ModelVariant v;
+        v.restoresTraditionalAtStart = true;
+        v.withoutResetMenuItem = true;
+        v.traditionalMenuFirst = true;
+        v.fmMenuFromFormAtLoad = true;
+        v.wholeNumberBandHigh = true;
+        v.defaultDataShowsChannelEditor = true;
+        v.traditionalQuitAndAboutByConversion = true;
+        v.captions = Qav730Captions();
+        v.messageBoxTraditionalButtons = true;
         return v;
     }();
     return variant;

@@ -12,6 +12,10 @@ QString UserConfigFolder(std::string_view programName) {
     return base + '/' + QString::fromUtf8(programName.data(), qsizetype(programName.size()));
 }
 
+QString SharedRegistryFile() {
+    return UserConfigFolder("QAV") + QStringLiteral("/registry.ini");
+}
+
 QString AppPath() {
     return QCoreApplication::applicationDirPath();
 }

@@ -13,17 +13,18 @@ struct ButtonCaption {
     int id;
     const char* simplified;
     const char* english;
+    const char* traditional;  // for a program that gives Traditional captions of its own
 };
 
 // In the order the captions are set.
 constexpr std::array<ButtonCaption, 7> kCaptions{{
-    {IDOK, "确定", "OK"},
-    {IDCANCEL, "取消", "Cancel"},
-    {IDYES, "是", "Yes"},
-    {IDNO, "否", "No"},
-    {IDABORT, "放弃", "Abort"},
-    {IDIGNORE, "忽略", "Ignore"},
-    {IDRETRY, "重试", "Retry"},
+    {IDOK, "确定", "OK", "確定"},
+    {IDCANCEL, "取消", "Cancel", "取消"},
+    {IDYES, "是", "Yes", "是"},
+    {IDNO, "否", "No", "否"},
+    {IDABORT, "放弃", "Abort", "放棄"},
+    {IDIGNORE, "忽略", "Ignore", "忽略"},
+    {IDRETRY, "重试", "Retry", "重試"},
 }};
 
 struct ButtonSet {
@@ -80,11 +81,14 @@ class ModalAnswerer : public MessageAnswerer {
 ModuleMsgbox::ModuleMsgbox(const int& language, QString appTitle)
     : language_(language), appTitle_(std::move(appTitle)) {}
 
-QMap<int, QString> ModuleMsgbox::ButtonCaptions(int language) {
+QMap<int, QString> ModuleMsgbox::ButtonCaptions(int language, bool withTraditional) {
     QMap<int, QString> captions;
-    if (language != 0 && language != 1) return captions;
-    for (const auto& c : kCaptions)
-        captions.insert(c.id, QString::fromUtf8(language == 0 ? c.simplified : c.english));
+    const bool held = language == 0 || language == 1 || (language == 2 && withTraditional);
+    if (!held) return captions;
+    for (const auto& c : kCaptions) {
+        const char* text = language == 0 ? c.simplified : language == 1 ? c.english : c.traditional;
+        captions.insert(c.id, QString::fromUtf8(text));
+    }
     return captions;
 }
 
@@ -99,7 +103,7 @@ int ModuleMsgbox::ShowMessage(QString& text, int& style, QString& title) {
 
     MessageRecord record{text, style, title, {}, 0, 0};
     const ButtonSet set = ButtonsFor(style);
-    const QMap<int, QString> captions = ButtonCaptions(language_);
+    const QMap<int, QString> captions = ButtonCaptions(language_, traditionalButtons_);
     std::vector<QPushButton*> shown;
     for (const auto& [id, standard] : set.buttons) {
         QPushButton* button = box.addButton(standard);

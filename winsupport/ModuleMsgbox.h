@@ -70,6 +70,9 @@ class ModuleMsgbox {
     void SetOwner(QWidget* owner) { owner_ = owner; }
     // nullptr restores the modal box answered by the user.
     void SetAnswerer(MessageAnswerer* answerer) { answerer_ = answerer; }
+    // Whether the buttons get Traditional Chinese captions of their own; off,
+    // Traditional keeps the toolkit's captions.
+    void SetTraditionalButtons(bool on) { traditionalButtons_ = on; }
 
     // Shows text with the given style and title and returns the pressed button.
     // An empty title becomes the application title, also in the caller's variable.
@@ -78,14 +81,16 @@ class ModuleMsgbox {
     int ShowMessage(const QString& text, int style, const QString& title = {});
 
     // Captions the buttons get in a language; empty for a language without them
-    // (the toolkit's own captions stay).
-    static QMap<int, QString> ButtonCaptions(int language);
+    // (the toolkit's own captions stay). Traditional has captions only
+    // withTraditional.
+    static QMap<int, QString> ButtonCaptions(int language, bool withTraditional = false);
 
   private:
     const int& language_;
     QString appTitle_;
     QPointer<QWidget> owner_;
     MessageAnswerer* answerer_ = nullptr;
+    bool traditionalButtons_ = false;
 };
 
 }  // namespace qav

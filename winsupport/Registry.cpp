@@ -1,10 +1,6 @@
 #include "winsupport/Registry.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QTextStream>
+#include <QSettings>
 #include <cstring>
 
 namespace qav::win {
@@ -15,79 +11,68 @@ QString RootName(HKEY root) {
                                      : QStringLiteral("HKEY_%1").arg(static_cast<std::uint32_t>(root), 8, 16);
 }
 
+// root\sub-key as a settings group: a nested sub-key ("A\B") nests the groups.
+QString GroupOf(HKEY root, const QString& subKey) {
+    QString group = RootName(root) + '/' + subKey;
+    group.replace('\\', '/');
+    return group;
+}
+
+// A value is kept as its type and its bytes, "3:01000000", so that every type
+// and every byte survives the text file.
+QString Encode(std::uint32_t type, const QByteArray& data) {
+    return QString::number(type) + ':' + QString::fromLatin1(data.toHex());
+}
+
+bool Decode(const QString& text, std::uint32_t& type, QByteArray& data) {
+    const qsizetype colon = text.indexOf(':');
+    if (colon <= 0) return false;
+    bool ok = false;
+    type = text.left(colon).toUInt(&ok);
+    if (!ok) return false;
+    const QByteArray hex = text.mid(colon + 1).toLatin1();
+    data = QByteArray::fromHex(hex);
+    return data.toHex() == hex.toLower();  // anything but hexadecimal pairs is no value
+}
+
 }  // namespace
 
-// File format, one line each:
-//   [root\sub-key]
-//   value name=type:hex bytes
-Registry::Registry(QString filePath) : filePath_(std::move(filePath)) {
-    Load();
+Registry::Registry(QString filePath)
+    : filePath_(std::move(filePath)),
+      settings_(std::make_unique<QSettings>(filePath_, QSettings::IniFormat)) {}
+
+Registry::~Registry() = default;
+
+bool Registry::KeyExists(const QString& group) {
+    if (emptyKeys_.contains(group)) return true;
+    settings_->sync();  // what another program has stored since
+    settings_->beginGroup(group);
+    const bool exists = !settings_->allKeys().isEmpty();
+    settings_->endGroup();
+    return exists;
 }
 
-void Registry::Load() {
-    QFile file(filePath_);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    QString current;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        if (line.startsWith('[') && line.endsWith(']')) {
-            current = line.mid(1, line.size() - 2);
-            keys_[current];
-            continue;
-        }
-        const qsizetype eq = line.lastIndexOf('=');
-        if (current.isEmpty() || eq <= 0) continue;
-        const QString rest = line.mid(eq + 1);
-        const qsizetype colon = rest.indexOf(':');
-        if (colon <= 0) continue;
-        bool ok = false;
-        const std::uint32_t type = rest.left(colon).toUInt(&ok);
-        if (!ok) continue;
-        keys_[current][line.left(eq)] = Value{type, QByteArray::fromHex(rest.mid(colon + 1).toLatin1())};
-    }
-}
-
-bool Registry::Save() const {
-    QDir().mkpath(QFileInfo(filePath_).absolutePath());
-    QSaveFile file(filePath_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-    QTextStream out(&file);
-    out.setEncoding(QStringConverter::Utf8);
-    for (auto key = keys_.cbegin(); key != keys_.cend(); ++key) {
-        out << '[' << key.key() << "]\n";
-        for (auto v = key->cbegin(); v != key->cend(); ++v)
-            out << v.key() << '=' << v->type << ':' << v->data.toHex() << '\n';
-    }
-    out.flush();
-    return file.commit();
-}
-
-QString Registry::KeyName(HKEY key) const {
-    return openKeys_.value(key);
+bool Registry::Read(const QString& group, const QString& valueName, Value& value) {
+    settings_->sync();
+    const QVariant stored = settings_->value(group + '/' + valueName);
+    if (!stored.isValid()) return false;
+    return Decode(stored.toString(), value.type, value.data);
 }
 
 std::int32_t Registry::RegOpenKeyA(HKEY root, const QString& subKey, HKEY* result) {
-    const QString name = RootName(root) + '\\' + subKey;
-    if (!keys_.contains(name)) return ERROR_FILE_NOT_FOUND;
+    const QString group = GroupOf(root, subKey);
+    if (!KeyExists(group)) return ERROR_FILE_NOT_FOUND;
     const HKEY h = nextHandle_++;
-    openKeys_.insert(h, name);
+    openKeys_.insert(h, group);
     if (result) *result = h;
     return ERROR_SUCCESS;
 }
 
 std::int32_t Registry::RegCreateKeyA(HKEY root, const QString& subKey, HKEY* result) {
-    const QString name = RootName(root) + '\\' + subKey;
-    if (!keys_.contains(name)) {
-        keys_[name];
-        if (!Save()) {
-            keys_.remove(name);
-            return ERROR_WRITE_FAULT;
-        }
-    }
+    const QString group = GroupOf(root, subKey);
+    if (!KeyExists(group)) emptyKeys_.insert(group);
     const HKEY h = nextHandle_++;
-    openKeys_.insert(h, name);
+    openKeys_.insert(h, group);
     if (result) *result = h;
     return ERROR_SUCCESS;
 }
@@ -95,11 +80,10 @@ std::int32_t Registry::RegCreateKeyA(HKEY root, const QString& subKey, HKEY* res
 std::int32_t Registry::RegQueryValueExA(HKEY key, const QString& valueName, std::uint32_t* type, char* data,
                                         std::uint32_t* size) {
     if (!openKeys_.contains(key)) return ERROR_INVALID_HANDLE;
-    const Key& values = keys_[KeyName(key)];
-    const auto it = values.find(valueName);
-    if (it == values.end()) return ERROR_FILE_NOT_FOUND;
-    if (type) *type = it->type;
-    const auto needed = static_cast<std::uint32_t>(it->data.size());
+    Value value;
+    if (!Read(openKeys_.value(key), valueName, value)) return ERROR_FILE_NOT_FOUND;
+    if (type) *type = value.type;
+    const auto needed = static_cast<std::uint32_t>(value.data.size());
     if (data == nullptr) {
         if (size) *size = needed;
         return ERROR_SUCCESS;
@@ -108,7 +92,7 @@ std::int32_t Registry::RegQueryValueExA(HKEY key, const QString& valueName, std:
         if (size) *size = needed;
         return ERROR_MORE_DATA;
     }
-    if (needed > 0) std::memcpy(data, it->data.constData(), needed);
+    if (needed > 0) std::memcpy(data, value.data.constData(), needed);
     *size = needed;
     return ERROR_SUCCESS;
 }
@@ -116,16 +100,21 @@ std::int32_t Registry::RegQueryValueExA(HKEY key, const QString& valueName, std:
 std::int32_t Registry::RegSetValueExA(HKEY key, const QString& valueName, std::uint32_t type,
                                       const char* data, std::uint32_t size) {
     if (!openKeys_.contains(key)) return ERROR_INVALID_HANDLE;
-    Key& values = keys_[KeyName(key)];
-    const auto previous = values.find(valueName);
-    const bool had = previous != values.end();
-    const Value old = had ? *previous : Value{};
-    values[valueName] = Value{type, QByteArray(data, static_cast<qsizetype>(size))};
-    if (Save()) return ERROR_SUCCESS;
-    if (had)
-        values[valueName] = old;
+    const QString group = openKeys_.value(key);
+    const QString name = group + '/' + valueName;
+    settings_->sync();
+    const QVariant previous = settings_->value(name);
+    settings_->setValue(name, Encode(type, QByteArray(data, static_cast<qsizetype>(size))));
+    settings_->sync();
+    if (settings_->status() == QSettings::NoError) {
+        emptyKeys_.remove(group);
+        return ERROR_SUCCESS;
+    }
+    // Not stored: the store goes on holding what the file holds.
+    if (previous.isValid())
+        settings_->setValue(name, previous);
     else
-        values.remove(valueName);
+        settings_->remove(name);
     return ERROR_WRITE_FAULT;
 }
 

@@ -1,13 +1,18 @@
 #pragma once
 // The per-user settings store that stands in for the registry: keys holding
-// typed values, with the calls the program's registry module makes. Kept in one
-// text file, rewritten whole (and atomically) on every change, so the store on
-// disk is never half written.
+// typed values, with the calls the program's registry module makes. Kept in an
+// INI file through QSettings, which writes it whole and atomically and locks it
+// against another program writing at the same moment; every read looks at the
+// file as it is now, so a value one program stores is what the other reads.
 
 #include <QByteArray>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <cstdint>
+#include <memory>
+
+class QSettings;
 
 namespace qav::win {
 
@@ -28,6 +33,9 @@ constexpr std::uint32_t REG_DWORD = 4;
 class Registry {
   public:
     explicit Registry(QString filePath);
+    ~Registry();
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
 
     const QString& FilePath() const { return filePath_; }
 
@@ -47,15 +55,16 @@ class Registry {
         std::uint32_t type = REG_NONE;
         QByteArray data;
     };
-    using Key = QMap<QString, Value>;  // value name -> value
 
-    void Load();
-    bool Save() const;
-    QString KeyName(HKEY key) const;
+    bool KeyExists(const QString& group);
+    bool Read(const QString& group, const QString& valueName, Value& value);
 
     QString filePath_;
-    QMap<QString, Key> keys_;  // "root\sub-key" -> values
-    QMap<HKEY, QString> openKeys_;
+    std::unique_ptr<QSettings> settings_;
+    // Keys created here that hold no value yet: the file keeps a key only
+    // through its values, so an empty one lives as long as this store.
+    QSet<QString> emptyKeys_;
+    QMap<HKEY, QString> openKeys_;  // handle -> settings group of the key
     HKEY nextHandle_ = 0x100;
 };
 

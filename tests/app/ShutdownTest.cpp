@@ -3,6 +3,7 @@
 
 #include "app/MDIForm1.h"
 #include "tests/support/ProgramFixture.h"
+#include "winsupport/AppPaths.h"
 #include "winsupport/ModuleRegedit.h"
 
 namespace qav::test {
@@ -11,7 +12,7 @@ namespace {
 class ShutdownTest : public ProgramFixture {
   protected:
     QString StoredLanguage() {
-        win::Registry registry(UserFolder() + "/registry");
+        win::Registry registry(SharedRegistryFile());
         return RegGetValueText(registry, win::HKEY_CURRENT_USER, "PX-14G", "BinaryValue");
     }
 };

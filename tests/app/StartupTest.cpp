@@ -6,6 +6,7 @@
 
 #include "app/MDIForm1.h"
 #include "tests/support/ProgramFixture.h"
+#include "winsupport/AppPaths.h"
 #include "winsupport/ModuleRegedit.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbLabel.h"
@@ -16,7 +17,7 @@ namespace {
 class StartupTest : public ProgramFixture {
   protected:
     void StoreLanguage(const char* text) {
-        win::Registry registry(UserFolder() + "/registry");
+        win::Registry registry(SharedRegistryFile());
         ASSERT_EQ(RegSetBinaryByte(registry, win::HKEY_CURRENT_USER, "PX-14G", "BinaryValue", text), 0);
     }
     void WriteParameter(const QByteArray& bytes) {
@@ -46,7 +47,7 @@ TEST_F(StartupTest, StoredLanguageChoosesTheCaptions) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "nothing");
-        QFile::remove(UserFolder() + "/registry");
+        QFile::remove(SharedRegistryFile());
         if (c.stored) StoreLanguage(c.stored);
         ProgramRun& run = Start();
         EXPECT_EQ(run.state.Language, c.language);

@@ -17,7 +17,8 @@ namespace qav::test {
 
 class ProgramFixture : public ::testing::Test {
   protected:
-    ProgramFixture();
+    // The run is of the given program (by default QAV-750).
+    explicit ProgramFixture(const ModelProfile& model = kQav750, const ModelVariant& variant = kNoVariant);
     ~ProgramFixture() override;
 
     // Builds the run (once) without starting it, so a test can prepare files first.
@@ -42,6 +43,8 @@ class ProgramFixture : public ::testing::Test {
     QTemporaryDir programFolder;  // App.Path of the run: shipped files, where dialogs start
 
   private:
+    const ModelProfile& model_;
+    const ModelVariant& variant_;
     QByteArray savedConfigHome_;
     std::unique_ptr<ProgramRun> run_;
 };

@@ -65,6 +65,42 @@ TEST(ModuleMsgboxTest, TraditionalKeepsTheToolkitCaptions) {
     EXPECT_TRUE(ModuleMsgbox::ButtonCaptions(2).isEmpty());
 }
 
+// A program with a Traditional column captions Traditional boxes itself; any
+// value outside the three languages still keeps the toolkit's captions.
+TEST(ModuleMsgboxTest, TraditionalColumnWhereTheProgramHasOne) {
+    struct Case {
+        int language;
+        int style;
+        QMap<int, QString> buttons;  // empty: the toolkit's captions
+    };
+    const Case cases[] = {
+        {2, ConfirmStyle, {{IDOK, "確定"}, {IDCANCEL, "取消"}}},
+        {2, MB_ABORTRETRYIGNORE, {{IDABORT, "放棄"}, {IDRETRY, "重試"}, {IDIGNORE, "忽略"}}},
+        {2, MB_YESNO, {{IDYES, "是"}, {IDNO, "否"}}},
+        {0, MB_ABORTRETRYIGNORE, {{IDABORT, "放弃"}, {IDRETRY, "重试"}, {IDIGNORE, "忽略"}}},
+        {1, ConfirmStyle, {{IDOK, "OK"}, {IDCANCEL, "Cancel"}}},
+        {3, ConfirmStyle, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "language " << c.language << " style " << c.style);
+        int language = c.language;
+        ModuleMsgbox msgbox(language, "QAV-730");
+        msgbox.SetTraditionalButtons(true);
+        KeyPresser presser(Qt::Key_Return);
+        msgbox.SetAnswerer(&presser);
+        msgbox.ShowMessage("text", c.style, "title");
+        if (c.buttons.isEmpty()) {
+            ModuleMsgbox plain(language, "QAV-750");
+            KeyPresser toolkit(Qt::Key_Return);
+            plain.SetAnswerer(&toolkit);
+            plain.ShowMessage("text", c.style, "title");
+            EXPECT_EQ(presser.seen.buttons, toolkit.seen.buttons);
+        } else {
+            EXPECT_EQ(presser.seen.buttons, c.buttons);
+        }
+    }
+}
+
 TEST(ModuleMsgboxTest, EmptyTitleBecomesTheProgramTitleInTheCallersVariable) {
     int language = 1;
     ModuleMsgbox msgbox(language, "QAV-750");

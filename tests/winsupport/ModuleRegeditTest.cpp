@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include "winsupport/ModuleRegedit.h"
@@ -81,6 +82,25 @@ TEST_F(ModuleRegeditTest, RefusesTextThatIsNoByteBeforeWriting) {
     EXPECT_EQ(RegSetBinaryByte(registry, HKEY_CURRENT_USER, "PX-14G", "BinaryValue", ""), kErrTypeMismatch);
     win::Registry fresh(Path());
     EXPECT_EQ(RegGetValueText(fresh, HKEY_CURRENT_USER, "PX-14G", "BinaryValue"), QString("2"));
+}
+
+// The other program writes the store while this one has it open: every read
+// sees the file as it is now, and a write keeps what the other one stored.
+TEST_F(ModuleRegeditTest, SeesWhatAnotherProgramStored) {
+    win::Registry open(Path());
+    ASSERT_EQ(RegSetBinaryByte(open, HKEY_CURRENT_USER, "PX-14G", "BinaryValue", "1"), 0);
+    EXPECT_EQ(RegGetValueText(open, HKEY_CURRENT_USER, "PX-14G", "BinaryValue"), QString("1"));
+
+    QSaveFile other(Path());  // another process, written as it writes the file
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("[HKEY_CURRENT_USER]\nPX-14G\\BinaryValue=3:02000000\nPX-14G\\Other=1:616263\n");
+    ASSERT_TRUE(other.commit());
+    EXPECT_EQ(RegGetValueText(open, HKEY_CURRENT_USER, "PX-14G", "BinaryValue"), QString("2"));
+
+    ASSERT_EQ(RegSetBinaryByte(open, HKEY_CURRENT_USER, "PX-14G", "BinaryValue", "0"), 0);
+    win::Registry fresh(Path());
+    EXPECT_EQ(RegGetValueText(fresh, HKEY_CURRENT_USER, "PX-14G", "BinaryValue"), QString("0"));
+    EXPECT_EQ(RegGetValueText(fresh, HKEY_CURRENT_USER, "PX-14G", "Other"), QString("abc"));
 }
 
 TEST_F(ModuleRegeditTest, UnreadableStoreCountsAsEmpty) {

@@ -177,9 +177,9 @@ void RadioTransfer::StartWith(const QByteArray& wake) {
 void RadioTransfer::MSComm1_OnComm() {
     if (comm_.CommEvent() != MSComm::comEvReceive) return;
     RxHex += QString::fromLatin1(comm_.Input().toHex().toUpper());
-    // Between transfers the received bytes wait for the next one, which looks
-    // only for an acknowledgement in them: a device that keeps talking on the
-    // port must not make them grow without end.
+    // Between transfers the received bytes wait until the next one starts and
+    // drops them: a device that keeps talking on the port must not make them
+    // grow without end meanwhile.
     if (!Reading && !Writing && RxHex.size() > kIdleKeptDigits) RxHex = RxHex.right(kIdleKeptDigits);
     if (Writing) {
         if (progress_) progress_->ProgressBar1->setValue(WriteStep);

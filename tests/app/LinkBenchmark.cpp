@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "app/MDIForm1.h"
 #include "app/ProgramRun.h"
@@ -41,6 +43,7 @@ bool Measure(const char* name, qav::sim::RadioSimulator& radio, qav::test::Scrip
     const bool ok = answerer.Texts() == QStringList{success};
     std::printf("%-5s %5zu bytes  wire %.3f s  measured %.3f s  ratio %.3f  cpu %.3f s (%.1f %%)%s\n", name,
                 bytes, wire, measured, measured / wire, cpu, 100.0 * cpu / measured, ok ? "" : "  FAILED");
+    if (!ok) std::printf("      %s\n", qPrintable(answerer.Texts().join(QStringLiteral(" | "))));
     return ok;
 }
 
@@ -63,6 +66,15 @@ bool MeasureModel(const qav::ModelProfile& profile, const qav::sim::RadioModel& 
         std::printf("%s: port 1 did not open\n", profile.programName.data());
         return false;
     }
+    // The radio holds what the program would write: data it can take back.
+    if (!run.EncodeImage()) {
+        std::printf("%s: the start-up data does not encode\n", profile.programName.data());
+        return false;
+    }
+    std::vector<std::uint8_t> memory(radioModel.memorySize, 0xFF);
+    const auto image = run.state.WriteImage.bytes();
+    std::copy(image.begin(), image.end(), memory.begin());
+    radio.SetMemory(memory);
     std::printf("%s\n", profile.programName.data());
     qav::MDIForm1& mdi = run.MainWindow();
     bool ok = Measure("read", radio, answerer, "Reading succeeds frequently!", [&] { mdi.MNRead_Click(); });

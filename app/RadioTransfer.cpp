@@ -167,19 +167,16 @@ void RadioTransfer::MNWrite_Click() {
 }
 
 void RadioTransfer::StartWith(const QByteArray& wake) {
-    // Bytes that came before the transfer (an answer to the end command of the
-    // last one, junk on the line) answer nothing of this one: taken for the
-    // answer to the wake string they would put every later reply one step off.
-    Handled();
+    ReplyWait = 0;
     Send(wake);
 }
 
 void RadioTransfer::MSComm1_OnComm() {
     if (comm_.CommEvent() != MSComm::comEvReceive) return;
     RxHex += QString::fromLatin1(comm_.Input().toHex().toUpper());
-    // Between transfers the received bytes wait until the next one starts and
-    // drops them: a device that keeps talking on the port must not make them
-    // grow without end meanwhile.
+    // Between transfers the received bytes wait for the next one, which looks
+    // only for an acknowledgement in them: a device that keeps talking on the
+    // port must not make them grow without end.
     if (!Reading && !Writing && RxHex.size() > kIdleKeptDigits) RxHex = RxHex.right(kIdleKeptDigits);
     if (Writing) {
         if (progress_) progress_->ProgressBar1->setValue(WriteStep);

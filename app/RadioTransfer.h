@@ -61,7 +61,7 @@ class RadioTransfer : public QObject {
     // The model's blocks and state numbers.
     const TransferTable& Table() const;
     bool Holds(TransferCondition condition) const;
-    // Drops what arrived before the transfer, then sends the wake string.
+    // The wait for the first reply starts with the wake string.
     void StartWith(const QByteArray& wake);
 
     // The replies the states wait for, on whole received bytes.

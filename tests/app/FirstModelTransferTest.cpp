@@ -171,7 +171,7 @@ TEST_F(FirstModelTransferTest, WakeStringGoesBeforeTheEncoderAndARefusalEndsIt) 
     EXPECT_EQ(frames[0].kind, FrameKind::Wake);
 
     // The radio's answers to those two arrive between transfers; the next
-    // write does not take them for its own.
+    // write still goes through.
     ASSERT_TRUE(QTest::qWaitFor([&] { return Transfer().RxHex == "0606"; }, 2000))
         << Transfer().RxHex.toStdString();
     Run().forms.form3->Combo7->SetListIndex(1);

@@ -1,7 +1,8 @@
 #pragma once
 // The values of the window controls that the memory image holds (both models;
-// a member only one model stores says so), one member per control, named after the control it is bound to, so that the
-// binding half next to the forms is a plain copy:
+// a member only one model stores says so), one member per control, named
+// after the control it is bound to, so that the binding half next to the
+// forms is a plain copy:
 //
 //   decode:  image -> DecodeImage -> ImageFields -> set each control
 //            (a std::nullopt member: leave that control as it was)

@@ -4,16 +4,27 @@
 // QAV-730 program fills its variant from model730/, so that the shared code
 // never depends on the other model's code.
 
+#include <functional>
 #include <span>
 
+#include "image/ImageFields.h"
 #include "lang/CaptionCatalogue.h"
 
 namespace qav {
+
+struct FormSet;
 
 struct ModelVariant {
     // Each difference is a member here: a hook (std::function) the shared code
     // calls where the first model does something else, or the data it uses in
     // place of the second model's.
+
+    // The image fields whose controls only the model's own forms have (the
+    // first model: Form3.Combo17, the MONI key mode). The decoder's binding
+    // sets them after the shared controls; the encoder's binding reads them
+    // after the shared controls.
+    std::function<void(const FormSet& forms, const ImageFields& fields)> SetModelControls;
+    std::function<void(const FormSet& forms, ImageFields& fields)> ReadModelControls;
 
     // Start-up: a stored Traditional choice is restored (through the Simplified
     // and then the Traditional language command) and the captions are in place
@@ -37,7 +48,7 @@ struct ModelVariant {
     bool traditionalQuitAndAboutByConversion = false;
 
     // The caption catalogue; empty: the second model's.
-    std::span<const CaptionRow> captions;
+    std::span<const CaptionRow> captions{};
     // Message boxes caption their buttons in Traditional too.
     bool messageBoxTraditionalButtons = false;
 };

@@ -11,14 +11,15 @@
 #include <memory>
 
 #include "app/ProgramRun.h"
+#include "image/ModelProfile.h"
 #include "tests/support/ScriptedAnswerer.h"
 
 namespace qav::test {
 
 class ProgramFixture : public ::testing::Test {
   protected:
-    // The run is of the given program (by default QAV-750).
-    explicit ProgramFixture(const ModelProfile& model = kQav750, const ModelVariant& variant = kNoVariant);
+    // A run of the program for that model, with its windows changed by variant.
+    explicit ProgramFixture(const ModelProfile& profile = kQav750, const ModelVariant& variant = kNoVariant);
     ~ProgramFixture() override;
 
     // Builds the run (once) without starting it, so a test can prepare files first.
@@ -43,7 +44,7 @@ class ProgramFixture : public ::testing::Test {
     QTemporaryDir programFolder;  // App.Path of the run: shipped files, where dialogs start
 
   private:
-    const ModelProfile& model_;
+    const ModelProfile& profile_;
     const ModelVariant& variant_;
     QByteArray savedConfigHome_;
     std::unique_ptr<ProgramRun> run_;

@@ -36,6 +36,8 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     // A request from outside to end the program (another copy quitting): the
     // window closes the normal way, with its question, but only once no
     // transfer runs and no modal window is up, so nothing is cut off halfway.
+    // Such a close ends this copy alone; only a close the user starts here
+    // asks the other copies to end.
     void CloseWhenIdle();
 
     // The channel part of a decode. SetNumOf: the channel tables from the
@@ -135,6 +137,7 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     std::unique_ptr<RadioTransfer> transfer_;
     bool closeRequestPending_ = false;
     bool askingToClose_ = false;
+    bool closingOnRequest_ = false;  // the close runs at another copy's request
     std::unique_ptr<DataFileCommands> dataFiles_;
     std::unique_ptr<ServiceSwitches> serviceSwitches_;
     win::WNDPROC bandComboProc_ = 0;       // BandComboWndProc, as installed

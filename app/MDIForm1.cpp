@@ -76,6 +76,7 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
     TimerW->setInterval(50);
     transfer_ = std::make_unique<RadioTransfer>(run, *this, *MSComm1, *TimerW);
     connect(MSComm1, &MSComm::OnComm, transfer_.get(), &RadioTransfer::MSComm1_OnComm);
+    connect(MSComm1, &MSComm::LineDropped, this, &MDIForm1::UpdatePortStatus);
     connect(TimerW, &QTimer::timeout, transfer_.get(), &RadioTransfer::TimerW_Timer);
     dataFiles_ = std::make_unique<DataFileCommands>(run, *this, DataFileCommands::CodecOf(run));
     serviceSwitches_ = std::make_unique<ServiceSwitches>(run, *this);

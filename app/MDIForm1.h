@@ -52,6 +52,10 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     void Combo1_DropDown();
     void ComboCom_Click();
     void ComboCom_LostFocus();
+    // The status bar's port panels: the chosen number, and the device it stands
+    // for, or that its line dropped and the port is closed (in the language of
+    // the program, so a language switch runs it again).
+    void UpdatePortStatus();
 
     // Menu commands.
     void MNNew_Click();
@@ -127,7 +131,11 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     void BuildMenus();
     void BuildToolbar();
     void BuildCoolBar();
-    void UpdatePortStatus();
+    // The message of a chosen port that cannot be opened.
+    void ReportPortNotOpened();
+    // Read and Write open the chosen port again when its line dropped; false,
+    // after the port's message, when it cannot be opened.
+    bool OpenChosenPortAgain();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
     win::LRESULT BandComboWndProc(win::HWND window, win::UINT message, win::WPARAM wParam,

@@ -339,7 +339,8 @@ TEST_P(LineDrop, StopsEventsWithoutSpinningOrFailingLoudly) {
     EXPECT_EQ(comm.CommPort(), 1) << "the port number stays, to be opened again";
     EXPECT_FALSE(comm.Output("PROGRAM")) << "and no SIGPIPE either";
     EXPECT_EQ(comm.Input(), QByteArray());
-    EXPECT_FALSE(comm.SetPortOpen(true)) << "the device is gone";
+    // The pseudo-terminal went with its line and its number is free again:
+    // another test may hold that number by now, so a new open is not tried.
 }
 
 INSTANTIATE_TEST_SUITE_P(WhenIdleOrMidRequest, LineDrop, ::testing::Bool());

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 
@@ -92,6 +93,9 @@ TEST_F(DroppedLineTest, NextReadOrWriteOpensThePortAgain) {
 }
 
 TEST_F(DroppedLineTest, PortThatCannotOpenAgainIsReportedAndStaysChosen) {
+    // No device behind port 1 any more (the number of the pseudo-terminal
+    // that went is free for other tests to take).
+    ASSERT_TRUE(QFile::remove(PortsFolder() + "/com1"));
     for (const bool read : {true, false}) {
         SCOPED_TRACE(read ? "Read" : "Write");
         answerer.boxes.clear();

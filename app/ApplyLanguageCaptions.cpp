@@ -125,6 +125,7 @@ void ApplyLanguageCaptions(ProgramRun& run) {
         if (stored && window == run.forms.form3) RebuildTimeoutList(*run.forms.form3, language);
     }
     if (run.forms.form4 != nullptr) run.forms.form4->TabStrip1_Click();
+    run.MainWindow().UpdatePortStatus();
 }
 
 }  // namespace qav

@@ -25,7 +25,8 @@ const LangText kErrorTitle{"错误", "Mistake", "錯誤"};
 }  // namespace
 
 DataFileCommands::Codec DataFileCommands::CodecOf(ProgramRun& run) {
-    return Codec{[&run] { run.DecodeImage(); }, [&run] { return run.EncodeImage(); }};
+    return Codec{[&run] { run.DecodeImage(); },
+                 [&run] { return run.EncodeImage(ImageBinding::EncodeFor::Save); }};
 }
 
 DataFileCommands::DataFileCommands(ProgramRun& run, MDIForm1& mainWindow, Codec codec)

@@ -77,6 +77,7 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
     TimerW->setInterval(50);
     transfer_ = std::make_unique<RadioTransfer>(run, *this, *MSComm1, *TimerW);
     connect(MSComm1, &MSComm::OnComm, transfer_.get(), &RadioTransfer::MSComm1_OnComm);
+    connect(MSComm1, &MSComm::LineDropped, this, &MDIForm1::UpdatePortStatus);
     connect(TimerW, &QTimer::timeout, transfer_.get(), &RadioTransfer::TimerW_Timer);
     dataFiles_ = std::make_unique<DataFileCommands>(run, *this, DataFileCommands::CodecOf(run));
     serviceSwitches_ = std::make_unique<ServiceSwitches>(run, *this);
@@ -223,7 +224,12 @@ void MDIForm1::CloseWhenIdle() {
         });
         return;
     }
+    // The copy that asked has already asked every copy; this close must not
+    // ask them once more (a copy whose user just said Cancel would be asked
+    // again for every copy that closes).
+    closingOnRequest_ = true;
     close();
+    closingOnRequest_ = false;
 }
 
 bool MDIForm1::MDIForm_QueryUnload() {
@@ -258,7 +264,7 @@ void MDIForm1::MDIForm_Unload() {
     RegSetBinaryByte(run_.registry, win::HKEY_CURRENT_USER, Text(run_.state.profile.registryKey),
                      QStringLiteral("BinaryValue"), QString::number(run_.state.Language));
 
-    run_.options.closeProgram(Text(run_.state.profile.programName));
+    if (!closingOnRequest_) run_.options.closeProgram(Text(run_.state.profile.programName));
 }
 
 void MDIForm1::SetFmMenuEnabled(bool enabled) {

@@ -36,6 +36,8 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     // A request from outside to end the program (another copy quitting): the
     // window closes the normal way, with its question, but only once no
     // transfer runs and no modal window is up, so nothing is cut off halfway.
+    // Such a close ends this copy alone; only a close the user starts here
+    // asks the other copies to end.
     void CloseWhenIdle();
 
     // The channel part of a decode. SetNumOf: the channel tables from the
@@ -50,6 +52,10 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     void Combo1_DropDown();
     void ComboCom_Click();
     void ComboCom_LostFocus();
+    // The status bar's port panels: the chosen number, and the device it stands
+    // for, or that its line dropped and the port is closed (in the language of
+    // the program, so a language switch runs it again).
+    void UpdatePortStatus();
 
     // Menu commands.
     void MNNew_Click();
@@ -125,7 +131,11 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     void BuildMenus();
     void BuildToolbar();
     void BuildCoolBar();
-    void UpdatePortStatus();
+    // The message of a chosen port that cannot be opened.
+    void ReportPortNotOpened();
+    // Read and Write open the chosen port again when its line dropped; false,
+    // after the port's message, when it cannot be opened.
+    bool OpenChosenPortAgain();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
     win::LRESULT BandComboWndProc(win::HWND window, win::UINT message, win::WPARAM wParam,
@@ -135,6 +145,7 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     std::unique_ptr<RadioTransfer> transfer_;
     bool closeRequestPending_ = false;
     bool askingToClose_ = false;
+    bool closingOnRequest_ = false;  // the close runs at another copy's request
     std::unique_ptr<DataFileCommands> dataFiles_;
     std::unique_ptr<ServiceSwitches> serviceSwitches_;
     win::WNDPROC bandComboProc_ = 0;       // BandComboWndProc, as installed

@@ -102,9 +102,11 @@ void MDIForm1::MNQuit_Click() {
 }
 
 void MDIForm1::MNRead_Click() {
+    if (!transfer_->Reading && !transfer_->Writing && !OpenChosenPortAgain()) return;
     transfer_->MNRead_Click();
 }
 void MDIForm1::MNWrite_Click() {
+    if (!transfer_->Reading && !transfer_->Writing && !OpenChosenPortAgain()) return;
     transfer_->MNWrite_Click();
 }
 

@@ -53,8 +53,8 @@ void ProgramRun::CommitOpenEdits() {
 void ProgramRun::DecodeImage() {
     ImageBinding(*this).DecodeImage();
 }
-bool ProgramRun::EncodeImage() {
-    return ImageBinding(*this).EncodeImage();
+bool ProgramRun::EncodeImage(ImageBinding::EncodeFor purpose) {
+    return ImageBinding(*this).EncodeImage(purpose);
 }
 
 QString ProgramRun::UserFolder() const {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 
+#include "app/ImageBinding.h"
 #include "app/SerialPortMap.h"
 #include "forms/FormContext.h"
 #include "forms/ModelVariant.h"
@@ -63,8 +64,9 @@ class ProgramRun {
     // ReadImage into the editing forms and channel tables.
     void DecodeImage();
     // The editing forms and channel tables into WriteImage. False when a field
-    // cannot be encoded: the user was told which, and nothing may be sent or saved.
-    bool EncodeImage();
+    // cannot be encoded: the user was told which, and nothing may be sent or
+    // saved. The refusal speaks of a write unless the image is for a save.
+    bool EncodeImage(ImageBinding::EncodeFor purpose = ImageBinding::EncodeFor::Write);
 
     RunState state;
     ModuleMsgbox msgbox;

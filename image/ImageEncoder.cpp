@@ -396,7 +396,7 @@ std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTab
     enc.ListIndex(switchByte(3), form3.Combo16, kSwitchItems, "Form3.Combo16");
 
     // 17. TuningBlock: the grades at the same places in both models.
-    const auto tuning = [&layout](int offset) { return offset - kTuningBlock + layout.tuningBlock; };
+    const auto tuning = [&layout](int at) { return at - kTuningBlock + layout.tuningBlock; };
     const auto& pg = grades.PowerGrades;
     enc.ByteValue(tuning(kHighPowerMidGrade), pg[HighPowerMidGrade], Indexed("PowerGrades", 1));
     enc.ByteValue(tuning(kLowPowerMidGrade), pg[LowPowerMidGrade], Indexed("PowerGrades", 4));

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds what the program needs to run, and starts it.
 #   scripts/run.sh            starts QAV-750
-#   scripts/run.sh QAV-730    starts the other program once it is built
+#   scripts/run.sh QAV-730    starts QAV-730
 # Only the program and the default data shipped beside it are built, in the
 # same configuration as the test script's: after a test run this is at most a
 # link step.

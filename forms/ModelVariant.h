@@ -4,12 +4,24 @@
 // QAV-730 program fills its variant from model730/, so that the shared code
 // never depends on the other model's code.
 
+#include <functional>
+
+class QPrinter;
+
 namespace qav {
+
+class CurtPrinter;
+struct FormContext;
 
 struct ModelVariant {
     // Each difference is a member here: a hook (std::function) the shared code
     // calls where the first model does something else, or the data it uses in
     // place of the second model's.
+
+    // The print-out: makes every call of the report on the preview control,
+    // from begin to end document (device: nullptr for the preview, else the
+    // printer, as CurtPrinter::StartDoc takes it). Empty: the QAV-750 report.
+    std::function<void(CurtPrinter& printer, QPrinter*& device, FormContext& context)> printContent;
 };
 
 // The second model's program: nothing differs.

@@ -2,8 +2,10 @@
 // the report shown in it.
 #include <QLabel>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QToolBar>
 
+#include "forms/ModelVariant.h"
 #include "tests/print/PrintFixture.h"
 
 namespace qav::test {
@@ -71,6 +73,29 @@ TEST_F(FrmPrintTest, ThePageButtonsPageThroughThePreview) {
             EXPECT_EQ(number->text(), QString("%1 / %2").arg(s.page).arg(pages));
         }
     });
+}
+
+TEST_F(FrmPrintTest, AProgramWithItsOwnReportPrintsThatOneOnTheSameControl) {
+    ProgramRun& run = Start();
+    QPrinter* seenDevice = reinterpret_cast<QPrinter*>(1);
+    ModelVariant variant;
+    variant.printContent = [&](CurtPrinter& printer, QPrinter*& device, FormContext& context) {
+        seenDevice = device;
+        printer.StartDoc();
+        printer.NewPage();
+        printer.PrintTitle(QString("report of %1").arg(context.state.Language));
+        printer.EndDoc();
+    };
+    FormContext context{run.state, run.msgbox, run.forms, run.MainWindow(), variant};
+    QPrinter printer;
+    FrmPrint preview(context, printer);
+    EXPECT_TRUE(preview.PrintContent());
+    EXPECT_EQ(seenDevice, nullptr) << "the preview passes no device";
+    const QStringList expected{"begin document", "new page", "title line \"report of 1\"", "end document"};
+    QStringList made;
+    for (const PrintOp& op : preview.CurtPrinter1->Document()) made << op.Describe();
+    EXPECT_EQ(made, expected);
+    EXPECT_EQ(preview.CurtPrinter1->PreviewPageCount(), 1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "tests/print/PrintFixture.h"
 
@@ -160,6 +161,27 @@ TEST_F(PrintOutputTest, AFailedOrCancelledPrintIsReportedOrSilentAndKeepsThePrev
     });
     EXPECT_TRUE(answerer.boxes.isEmpty());
     EXPECT_GT(QFileInfo(good).size(), 0);
+}
+
+TEST_F(PrintOutputTest, ThePreviewIsMadeAgainForThePaperChosenInThePrintDialog) {
+    Start();
+    answerer.boxes.clear();  // the start-up's word on the serial port
+    const QString path = folder.filePath("landscape.pdf");
+    WithPreview([&](FrmPrint& preview) {
+        CurtPrinter& control = *preview.CurtPrinter1;
+        const int portraitPages = control.PreviewPageCount();
+        PrintFromPreview(preview, [&](QPrinter& printer) {
+            printer.setPageOrientation(QPageLayout::Landscape);
+            printer.setOutputFileName(path);
+            return true;
+        });
+        // The control asks for the report again once the print is done.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !control.Document().front().toPrinter; }));
+        EXPECT_GT(control.PreviewPageCount(), portraitPages) << "fewer rows fit across a landscape page";
+        EXPECT_EQ(control.Document().back().kind, PrintOp::Kind::EndDocument);
+    });
+    EXPECT_TRUE(answerer.boxes.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(path));
 }
 
 }  // namespace

@@ -21,19 +21,21 @@ struct GridTableData {
 
 struct PrintOp {
     enum class Kind {
-        BeginDocument,   // toPrinter: on a printer rather than the preview
-        NewPage,         //
+        BeginDocument,  // toPrinter: on a printer rather than the preview
+        NewPage,
         FontBold,        // value: 1 bold, 0 regular (title lines and cells after it)
         TitleSize,       // value: point size of the title lines given no size of their own
         TitleLine,       // text; size and alignment when given
         SectionHeading,  // text
-        LineBreak,       //
-        TableCell,       // text (isNumber: it was given as a number), width, alignment, borders
-        EndOfRow,        //
-        GridTable,       // grid, text: its title
-        EndDocument,     //
+        LineBreak,
+        TableCell,  // text (isNumber: it was given as a number), width, alignment, borders
+        EndOfRow,
+        GridTable,  // grid, text: its title
+        EndDocument,
     };
 
+    // Every member has its initializer, so an operation is written with only
+    // the arguments it takes.
     Kind kind = Kind::LineBreak;
     QString text{};
     bool isNumber = false;

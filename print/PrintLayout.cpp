@@ -227,7 +227,12 @@ void PrintLayout::GridTable(const GridTableData& grid, const QString& title) {
                 for (double& w : widths) w *= pageWidth_ / total;
             break;
         }
-        points = std::max(4.0, points * pageWidth_ / total * 0.98);
+        // The padding keeps its size; only the texts shrink with the font.
+        const double padding = 2 * padX * double(columns);
+        const double factor = pageWidth_ > padding && total > padding
+                                  ? (pageWidth_ - padding) / (total - padding)
+                                  : pageWidth_ / total;
+        points = std::max(4.0, points * factor * 0.99);
     }
     const double rowHeight = QFontMetricsF(font, &device_).height() + 2 * padY;
 

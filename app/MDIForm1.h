@@ -11,6 +11,7 @@
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QTimer;
 class QToolBar;
 
@@ -150,6 +151,9 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     std::unique_ptr<ServiceSwitches> serviceSwitches_;
     win::WNDPROC bandComboProc_ = 0;       // BandComboWndProc, as installed
     win::WNDPROC BandComboOldWndProc = 0;  // the band selector's own procedure
+
+    // The program's printer: what the user chose for one print stays for the next.
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace qav

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QScopeGuard>
 #include <QUrl>
 
 #include "app/ApplyLanguageCaptions.h"
@@ -18,6 +20,8 @@
 #include "forms/Form3.h"
 #include "forms/Form4.h"
 #include "forms/Form5.h"
+#include "forms/MSFlexGrid.h"
+#include "print/FrmPrint.h"
 #include "winsupport/AppPaths.h"
 #include "winsupport/VbComboBox.h"
 
@@ -86,7 +90,6 @@ void MDIForm1::BuildMenus() {
         item(MNHelp, "MNAbout", "帮助(&H)", QKeySequence(Qt::CTRL | Qt::Key_A), &MDIForm1::MNAbout_Click);
     // The print-out and the Traditional captions are not built yet: their items
     // stay visible but cannot be chosen.
-    MNPrint->setEnabled(false);
     MNChineseF->setEnabled(false);
 }
 
@@ -151,6 +154,18 @@ void MDIForm1::MNAbout_Click() {
     about.exec();
 }
 
+void MDIForm1::MNPrint_Click() {
+    // The channel grid does not redraw while the preview is up, and redraws
+    // again however the preview ends.
+    MSFlexGrid& grid = *run_.forms.form1->Grid1;
+    grid.SetRedraw(false);
+    const auto redrawAgain = qScopeGuard([&grid] { grid.SetRedraw(true); });
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    FrmPrint preview(run_.Context(), *printer_, this);
+    preview.PrintContent();
+    preview.exec();
+}
+
 void MDIForm1::Toolbar1_ButtonClick(const QString& key) {
     if (key == QLatin1String("TNew"))
         MNNew_Click();
@@ -187,7 +202,6 @@ void MDIForm1::Command1_Click() {
 }
 
 // Commands that come with the print-out and the Traditional captions.
-void MDIForm1::MNPrint_Click() {}
 void MDIForm1::MNChineseF_Click() {}
 
 }  // namespace qav

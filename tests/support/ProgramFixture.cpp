@@ -29,6 +29,7 @@ ProgramRun& ProgramFixture::Run() {
             return name;
         };
         options.programFolder = programFolder.path();
+        options.toTraditional = traditionalMapping;
         run_ = std::make_unique<ProgramRun>(kQav750, options);
     }
     return *run_;

@@ -144,7 +144,8 @@ void MDIForm1::MNChineseF_Click() {
         ApplyLanguageCaptions(run_);
     }
     run_.state.Language = LangTraditional;
-    for (QWidget* form : TraditionalForms()) run_.stringJorF.ConvertFormToTraditional(*form);
+    for (QWidget* form : TraditionalForms())
+        if (form != nullptr) run_.stringJorF.ConvertFormToTraditional(*form);
     RedrawChannelGrid();
 }
 
@@ -159,6 +160,7 @@ std::vector<QWidget*> MDIForm1::TraditionalForms() {
 void MDIForm1::RedrawChannelGrid() {
     // The grid's cells hold copies of the editor lists' texts: every channel is
     // shown again from the channel tables, in the lists' new language.
+    if (run_.forms.form1 == nullptr) return;  // before the main window has loaded its forms
     const ChannelTables& tables = run_.state.channels;
     Form1& form1 = *run_.forms.form1;
     MSFlexGrid& grid = *form1.Grid1;

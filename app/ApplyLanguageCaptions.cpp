@@ -125,6 +125,8 @@ void ApplyLanguageCaptions(ProgramRun& run) {
         if (stored && window == run.forms.form3) RebuildTimeoutList(*run.forms.form3, language);
     }
     if (run.forms.form4 != nullptr) run.forms.form4->TabStrip1_Click();
+    // An FM entry message stays in the language it was shown in: it goes.
+    if (run.forms.form5 != nullptr) run.forms.form5->ClearMessageLine();
 }
 
 }  // namespace qav

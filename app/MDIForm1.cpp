@@ -50,6 +50,10 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
 
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    // A form reaching past the area (a main window made smaller than the
+    // channel editor) stays reachable.
+    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);
 
     BuildMenus();

@@ -86,6 +86,7 @@ TEST_F(BandSelectionTest, QuestionIsInTheCurrentLanguage) {
 
 TEST_F(BandSelectionTest, KeysOnTheClosedSelectorAskTheSameQuestion) {
     struct Case {
+        const char* what;
         Qt::Key key;
         int answer;
         int index;  // the band afterwards
@@ -94,13 +95,13 @@ TEST_F(BandSelectionTest, KeysOnTheClosedSelectorAskTheSameQuestion) {
         bool channelKept;
     };
     const Case cases[] = {
-        {Qt::Key_Up, IDCANCEL, 2, 400, "435.00000", true},
-        {Qt::Key_Up, IDOK, 1, 350, "370.00000", false},
-        {Qt::Key_Home, IDOK, 0, 136, "155.00000", false},
+        {"Up, cancelled", Qt::Key_Up, IDCANCEL, 2, 400, "435.00000", true},
+        {"Up, OK", Qt::Key_Up, IDOK, 1, 350, "370.00000", false},
+        {"Home, OK", Qt::Key_Home, IDOK, 0, 136, "155.00000", false},
     };
     Form1& editor = *Run().forms.form1;
     for (const Case& c : cases) {
-        SCOPED_TRACE(QTest::toString(c.key));
+        SCOPED_TRACE(c.what);
         Run().MainWindow().ResetBandSelection();
         editor.Grid1->SetTextMatrix(1, Form1::kColReceive, "435.12500");
         Run().forms.form3->Text20->SetText("435.00000");

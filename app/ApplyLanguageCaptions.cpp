@@ -129,6 +129,8 @@ void ApplyLanguageCaptions(ProgramRun& run) {
     }
     if (run.forms.form4 != nullptr) run.forms.form4->TabStrip1_Click();
     run.MainWindow().UpdatePortStatus();
+    // An FM entry message stays in the language it was shown in: it goes.
+    if (run.forms.form5 != nullptr) run.forms.form5->ClearMessageLine();
 }
 
 }  // namespace qav

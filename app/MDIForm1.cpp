@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QPrinter>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -51,6 +52,10 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
 
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    // A form reaching past the area (a main window made smaller than the
+    // channel editor) stays reachable.
+    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);
 
     BuildMenus();
@@ -147,7 +152,16 @@ void MDIForm1::BuildCoolBar() {
     ComboCom = new VbComboBox(frame);
     ComboCom->setObjectName(QStringLiteral("ComboCom"));
     ComboCom->setMinimumContentsLength(4);
+    // Its place is kept while it is hidden, so that showing it moves nothing
+    // the user may be about to click.
+    QSizePolicy keepsPlace = ComboCom->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    ComboCom->setSizePolicy(keepsPlace);
     ComboCom->hide();
+    // Esc puts it away without choosing, as leaving it does.
+    auto* escape =
+        new QShortcut(QKeySequence(Qt::Key_Escape), ComboCom, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(escape, &QShortcut::activated, ComboCom, &QWidget::hide);
     Command1 = new VbCommandButton(frame);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->SetCaption(QStringLiteral("恢复出厂设置"));

@@ -39,10 +39,14 @@ QString DataFileCommands::ChooseDataFile(FileDialogRequest::Mode mode) {
     CommonDialog1.FilterIndex = 1;
     CommonDialog1.InitDir = run_.ProgramFolder();
     CommonDialog1.Flags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly;
-    if (mode == FileDialogRequest::Mode::Open)
+    if (mode == FileDialogRequest::Mode::Open) {
         CommonDialog1.ShowOpen();
-    else
+    } else {
+        // A name typed without a type is saved as a data file, which the Open
+        // dialog's filter then shows.
+        CommonDialog1.DefaultExt = QStringLiteral("dat");
         CommonDialog1.ShowSave();
+    }
     return CommonDialog1.FileName;
 }
 

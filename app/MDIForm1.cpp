@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPrinter>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -16,7 +18,6 @@
 #include "app/ProgramRun.h"
 #include "app/RadioTransfer.h"
 #include "app/ServiceSwitches.h"
-#include "app/TraditionalText.h"
 #include "forms/Form1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
@@ -51,6 +52,10 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
 
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    // A form reaching past the area (a main window made smaller than the
+    // channel editor) stays reachable.
+    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);
 
     BuildMenus();
@@ -147,7 +152,16 @@ void MDIForm1::BuildCoolBar() {
     ComboCom = new VbComboBox(frame);
     ComboCom->setObjectName(QStringLiteral("ComboCom"));
     ComboCom->setMinimumContentsLength(4);
+    // Its place is kept while it is hidden, so that showing it moves nothing
+    // the user may be about to click.
+    QSizePolicy keepsPlace = ComboCom->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    ComboCom->setSizePolicy(keepsPlace);
     ComboCom->hide();
+    // Esc puts it away without choosing, as leaving it does.
+    auto* escape =
+        new QShortcut(QKeySequence(Qt::Key_Escape), ComboCom, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(escape, &QShortcut::activated, ComboCom, &QWidget::hide);
     Command1 = new VbCommandButton(frame);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->SetCaption(QStringLiteral("恢复出厂设置"));
@@ -242,7 +256,7 @@ bool MDIForm1::MDIForm_QueryUnload() {
     // Traditional wording, the Simplified ones converted.
     const auto pick = [&](const LangText& t) {
         if (language == 2 && run_.variant.traditionalQuitAndAboutByConversion)
-            return TraditionalText(QString::fromUtf8(t.simplified));
+            return run_.stringJorF.ToTraditional(QString::fromUtf8(t.simplified));
         return t.Pick(language);
     };
     const QString text = pick(first) + QStringLiteral("\r\n") + pick(second);

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 #include "forms/FormContext.h"
 #include "winsupport/WinTypes.h"
@@ -11,6 +12,7 @@
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QTimer;
 class QToolBar;
 
@@ -136,6 +138,11 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     // Read and Write open the chosen port again when its line dropped; false,
     // after the port's message, when it cannot be opened.
     bool OpenChosenPortAgain();
+    // The forms whose captions a switch to Traditional converts, in order.
+    std::vector<QWidget*> TraditionalForms();
+    // Every channel of the grid shown again from the channel tables, with the
+    // option texts of the current language; an empty channel is cleared.
+    void RedrawChannelGrid();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
     win::LRESULT BandComboWndProc(win::HWND window, win::UINT message, win::WPARAM wParam,
@@ -150,6 +157,9 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     std::unique_ptr<ServiceSwitches> serviceSwitches_;
     win::WNDPROC bandComboProc_ = 0;       // BandComboWndProc, as installed
     win::WNDPROC BandComboOldWndProc = 0;  // the band selector's own procedure
+
+    // The program's printer: what the user chose for one print stays for the next.
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace qav

@@ -34,6 +34,11 @@ void MDIForm1::Combo1_DropDown() {
 void MDIForm1::Combo1_Click() {
     BandSelection& band = run_.state.band;
     LimitsFromText(Combo1->Text(), band, run_.variant.wholeNumberBandHigh);
+    // A choice the user makes asks however it was made: in the open list or
+    // with the keys on the closed selector, which changes the band without a
+    // list ever opening. A change by the program (a decode, the restore
+    // below) only moves the limits.
+    if (Combo1->ClickByUser()) band.BandChangeByProgram = false;
     if (!band.BandChangeByProgram && Combo1->ListIndex() != band.PrevBandIndex) {
         const int language = run_.state.Language;
         const LangText title{"注意！", "Be careful!", "注意！"};
@@ -51,6 +56,7 @@ void MDIForm1::Combo1_Click() {
         }
     }
     band.BandChangeByProgram = true;
+    band.PrevBandIndex = Combo1->ListIndex();  // the next choice is measured from here
 }
 
 void MDIForm1::ResetBandSelection() {

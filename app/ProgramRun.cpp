@@ -25,6 +25,7 @@ QString Text(std::string_view s) {
 ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts, const ModelVariant& modelVariant)
     : state(model),
       msgbox(state.Language, Text(model.programName)),
+      stringJorF(opts.toTraditional),
       registry(SharedRegistryFile()),
       options(std::move(opts)),
       variant(modelVariant) {

@@ -13,6 +13,7 @@
 #include "forms/FormContext.h"
 #include "forms/ModelVariant.h"
 #include "forms/RunState.h"
+#include "lang/ModuleStringJorF.h"
 #include "winsupport/ModuleMsgbox.h"
 #include "winsupport/Registry.h"
 #include "winsupport/VbCommonDialog.h"
@@ -36,6 +37,9 @@ struct ProgramOptions {
     // App.Path, the folder of the files shipped with the program (default data,
     // help) and where the file dialogs start. Default: the executable's folder.
     std::optional<QString> programFolder;
+    // The Simplified-to-Traditional mapping of the Traditional captions.
+    // Default: OpenCC's.
+    TraditionalMapping toTraditional;
 };
 
 class ProgramRun {
@@ -70,6 +74,7 @@ class ProgramRun {
 
     RunState state;
     ModuleMsgbox msgbox;
+    ModuleStringJorF stringJorF;  // ToTraditional, ConvertFormToTraditional
     win::Registry registry;
     FormSet forms;
     ProgramOptions options;

@@ -10,8 +10,12 @@
 #include "image/ImageFields.h"
 #include "lang/CaptionCatalogue.h"
 
+class QPrinter;
+
 namespace qav {
 
+class CurtPrinter;
+struct FormContext;
 struct FormSet;
 
 struct ModelVariant {
@@ -25,6 +29,11 @@ struct ModelVariant {
     // after the shared controls.
     std::function<void(const FormSet& forms, const ImageFields& fields)> SetModelControls;
     std::function<void(const FormSet& forms, ImageFields& fields)> ReadModelControls;
+
+    // The print-out: makes every call of the report on the preview control,
+    // from begin to end document (device: nullptr for the preview, else the
+    // printer, as CurtPrinter::StartDoc takes it). Empty: the QAV-750 report.
+    std::function<void(CurtPrinter& printer, QPrinter*& device, FormContext& context)> printContent;
 
     // Start-up: a stored Traditional choice is restored (through the Simplified
     // and then the Traditional language command) and the captions are in place

@@ -338,8 +338,8 @@ std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTab
     // 9. VFO frequency as it stands (a read may have left hex digits in it);
     // the offset formatted "000.00000" first, so 10 MHz goes out as 010.00000.
     enc.Frequency(kVfoFrequency, form3.Text20, "Form3.Text20");
-    const std::string& offset = form3.Text21;
-    enc.Frequency(kVfoOffset, IsNumeric(offset) ? FormatFixed(Val(offset), 5, 3) : offset, "Form3.Text21");
+    const std::string& vfoOffset = form3.Text21;
+    enc.Frequency(kVfoOffset, IsNumeric(vfoOffset) ? FormatFixed(Val(vfoOffset), 5, 3) : vfoOffset, "Form3.Text21");
 
     // 10. VFO tones.
     enc.ToneListIndex(kVfoRxTone, form3.Combo22, "Form3.Combo22");

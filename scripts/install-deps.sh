@@ -8,6 +8,7 @@ packages=(
   libopencc-dev opencc
   libgtest-dev libgmock-dev
   xvfb xauth fonts-wqy-microhei
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

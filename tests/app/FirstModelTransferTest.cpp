@@ -22,10 +22,11 @@ using sim::FrameKind;
 constexpr std::size_t kRadioMemory = 0x800;
 
 const ModelVariant& MoniKeyStandIn() {
-    static const ModelVariant variant{
-        .SetModelControls = {},
-        .ReadModelControls = [](const FormSet&, ImageFields& fields) { fields.form3.Combo17 = 1; },
-    };
+    static const ModelVariant variant = [] {
+        ModelVariant v;
+        v.ReadModelControls = [](const FormSet&, ImageFields& fields) { fields.form3.Combo17 = 1; };
+        return v;
+    }();
     return variant;
 }
 

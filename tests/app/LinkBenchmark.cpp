@@ -85,10 +85,11 @@ bool MeasureModel(const qav::ModelProfile& profile, const qav::sim::RadioModel& 
 
 // The MONI key list of the first model's optional features, which the shared
 // windows do not have: its value stands in as a model control.
-const qav::ModelVariant kFirstModelStandIn{
-    .SetModelControls = {},
-    .ReadModelControls = [](const qav::FormSet&, qav::ImageFields& fields) { fields.form3.Combo17 = 0; },
-};
+const qav::ModelVariant kFirstModelStandIn = [] {
+    qav::ModelVariant v;
+    v.ReadModelControls = [](const qav::FormSet&, qav::ImageFields& fields) { fields.form3.Combo17 = 0; };
+    return v;
+}();
 
 }  // namespace
 

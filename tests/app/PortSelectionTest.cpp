@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
@@ -7,6 +8,7 @@
 #include "app/RadioTransfer.h"
 #include "tests/support/RadioFixture.h"
 #include "winsupport/VbComboBox.h"
+#include "winsupport/VbCommandButton.h"
 
 namespace qav::test {
 namespace {
@@ -113,6 +115,35 @@ TEST_F(DroppedLineTest, PortThatCannotOpenAgainIsReportedAndStaysChosen) {
         EXPECT_EQ(Main().StatusPanel1->text(), QString("COM: 1"));
         EXPECT_FALSE(Main().Transfer().Reading || Main().Transfer().Writing);
     }
+}
+
+TEST_F(PortSelectionTest, SelectorShowsInAPlaceOfItsOwnAndEscHidesIt) {
+    ProgramRun& run = StartWithRadio();
+    MDIForm1& mdi = run.MainWindow();
+    mdi.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
+    const auto place = [&mdi](QWidget* control) {
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        return QRect(control->mapTo(&mdi, QPoint(0, 0)), control->size());
+    };
+    const QRect button = place(mdi.Command1);
+    const QRect band = place(mdi.Combo1);
+
+    mdi.MNCommPort_Click();
+    ASSERT_TRUE(mdi.ComboCom->isVisible());
+    EXPECT_TRUE(mdi.ComboCom->hasFocus());
+    EXPECT_EQ(place(mdi.Command1), button) << "nothing moves aside for the selector";
+    EXPECT_EQ(place(mdi.Combo1), band);
+    EXPECT_FALSE(place(mdi.ComboCom).intersects(button));
+    EXPECT_FALSE(place(mdi.ComboCom).intersects(band));
+
+    QTest::keyClick(mdi.ComboCom, Qt::Key_Escape);
+    EXPECT_FALSE(mdi.ComboCom->isVisible());
+    EXPECT_EQ(place(mdi.Command1), button);
+    EXPECT_EQ(mdi.ComboCom->ListIndex(), 0) << "the port chosen before stays";
+    EXPECT_TRUE(mdi.MSComm1->PortOpen());
+    EXPECT_EQ(mdi.StatusPanel1->text(), QString("COM: 1"));
+    EXPECT_TRUE(answerer.boxes.isEmpty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "model730/Qav730Variant.h"
 
 #include "model730/Qav730Captions.h"
+#include "model730/Qav730PrintContent.h"
 
 namespace qav {
 
@@ -16,6 +17,7 @@ const ModelVariant& Qav730Variant() {
         v.traditionalQuitAndAboutByConversion = true;
         v.captions = Qav730Captions();
         v.messageBoxTraditionalButtons = true;
+        v.printContent = Qav730PrintContent;
         return v;
     }();
     return variant;

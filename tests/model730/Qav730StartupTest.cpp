@@ -1,7 +1,11 @@
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
+#include <QTimer>
 
+#include "app/FrmAbout.h"
 #include "app/MDIForm1.h"
 #include "model730/Qav730Variant.h"
 #include "tests/support/ProgramFixture.h"
@@ -60,6 +64,9 @@ TEST_F(Qav730StartupTest, StoredLanguageIsInPlaceBeforeTheWindowAppears) {
         {nullptr, 1, "File(&F)", "Frequency"},
         {"0", 0, "文件(&F)", "频段"},
         {"1", 1, "File(&F)", "Frequency"},
+        {"2", 2, "文件(&F)", "頻段"},   // Traditional, made from the Simplified captions
+        {"9", 2, "文件(&F)", "頻段"},   // any other digit is a Traditional choice
+        {"18", 2, "文件(&F)", "頻段"},  // 0x12
         {"10", 0, "文件(&F)", "频段"},  // last hexadecimal digit A: not a number, Simplified
         {"31", 0, "文件(&F)", "频段"},  // 0x1F
         {"16", 0, "文件(&F)", "频段"},  // 0x10: the last digit counts
@@ -95,6 +102,33 @@ TEST_F(Qav730StartupTest, MainWindowOfTheFirstModel) {
     EXPECT_EQ(run.state.band.BandLow, 400);
     EXPECT_EQ(run.state.band.BandHigh, 470.0);
     EXPECT_EQ(mdi.Command1->text(), QString("Recovery Factory Setting"));
+}
+
+// The program holds no Traditional wording for the quit question and the
+// About box's edition line: they are the Simplified texts converted.
+TEST_F(Qav730StartupTest, QuitQuestionAndAboutInTraditionalAreConverted) {
+    StoreLanguage("2");
+    ProgramRun& run = Start();
+    ASSERT_EQ(run.state.Language, 2);
+    answerer.boxes.clear();
+    EXPECT_FALSE(run.MainWindow().close());  // Enter: Cancel
+    ASSERT_EQ(answerer.boxes.size(), 1);
+    const MessageRecord& box = answerer.boxes[0];
+    EXPECT_EQ(box.title, QString("注意"));
+    EXPECT_EQ(box.text, QString("確定退出本程序？\r\n未保存的更改將全部丟失！"));
+    EXPECT_EQ(box.style, ConfirmStyle);
+    const QMap<int, QString> buttons{{IDOK, "確定"}, {IDCANCEL, "取消"}};
+    EXPECT_EQ(box.buttons, buttons);
+
+    QString edition;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+        if (about == nullptr) return;
+        edition = about->lblVersion->text();
+        about->close();
+    });
+    run.MainWindow().MNAbout_Click();
+    EXPECT_EQ(edition, QString("繁體中文版 V1.00"));
 }
 
 // The language chosen in one program is the one the other starts in.

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QProcess>
 #include <QTimer>
 #include <functional>
 
@@ -19,6 +20,8 @@ namespace qav::test {
 
 class PrintFixture : public ProgramFixture {
   protected:
+    using ProgramFixture::ProgramFixture;
+
     // Runs File > Print; `whileShown` runs with the preview up (nullptr if it
     // never showed). The preview is closed afterwards if the steps left it open.
     // False when no preview window showed.
@@ -33,6 +36,21 @@ class PrintFixture : public ProgramFixture {
         });
         Run().MainWindow().MNPrint->trigger();
         return shown;
+    }
+
+    // The text of a PDF file, page after page, each page ended by a form feed.
+    // Needs PDFTOTEXT_PROGRAM from the test target (empty when not found).
+    static QString PdfText(const QString& path) {
+        const QString program = QStringLiteral(PDFTOTEXT_PROGRAM);
+        if (program.isEmpty()) {
+            ADD_FAILURE() << "pdftotext is missing: run scripts/install-deps.sh";
+            return {};
+        }
+        QProcess process;
+        process.start(program, {"-layout", path, "-"});
+        EXPECT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return QString::fromUtf8(process.readAllStandardOutput());
     }
 
     // Puts a channel into the grid as the channel editor shows it.

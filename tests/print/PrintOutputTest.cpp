@@ -17,20 +17,6 @@ namespace {
 
 class PrintOutputTest : public PrintFixture {
   protected:
-    // The text of a PDF file, page after page, each page ended by a form feed.
-    static QString PdfText(const QString& path) {
-        const QString program = QStringLiteral(PDFTOTEXT_PROGRAM);
-        if (program.isEmpty()) {
-            ADD_FAILURE() << "pdftotext is missing: run scripts/install-deps.sh";
-            return {};
-        }
-        QProcess process;
-        process.start(program, {"-layout", path, "-"});
-        EXPECT_TRUE(process.waitForFinished(30000));
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
-
     // The print dialog as the user would fill it: the printer then prints on `printer`.
     void PrintFromPreview(FrmPrint& preview, const std::function<bool(QPrinter& printer)>& dialog) {
         preview.CurtPrinter1->SetPrintDialog([&](QPrinter& printer, QWidget*) { return dialog(printer); });

@@ -4,6 +4,7 @@
 
 #include "forms/Form3.h"
 #include "forms/Form4.h"
+#include "tests/print/ExpectedReport.h"
 #include "tests/print/PrintFixture.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbFrame.h"
@@ -13,34 +14,6 @@
 
 namespace qav::test {
 namespace {
-
-QStringList Described(const PrintDocument& document) {
-    QStringList lines;
-    for (const PrintOp& op : document) lines << op.Describe();
-    return lines;
-}
-
-// The calls the report must make, written out line by line.
-class Expected {
-  public:
-    Expected& Line(const QString& line) {
-        lines << line;
-        return *this;
-    }
-    Expected& Title(const QString& text) { return Line(QString("title line \"%1\"").arg(text)); }
-    Expected& Heading(const QString& text) { return Line(QString("section heading \"%1\"").arg(text)); }
-    Expected& Break() { return Line("line break"); }
-    Expected& Cell(const QString& text) { return Line(QString("cell \"%1\", 4500, 2, \"1111\"").arg(text)); }
-    Expected& Number(int value) { return Line(QString("cell %1, 4500, 2, \"1111\"").arg(value)); }
-    Expected& Row(const QString& label, const QString& value) {
-        return Cell(label).Cell(value).Line("end of row");
-    }
-    Expected& LastRow(const QString& label, const QString& value) {
-        return Cell(label).Cell(value).Break().Break();
-    }
-
-    QStringList lines;
-};
 
 class Qav750PrintContentTest : public PrintFixture {};
 

@@ -4,15 +4,12 @@
 #include "forms/Form3.h"
 #include "forms/Form4.h"
 #include "forms/FormContext.h"
-#include "forms/MSFlexGrid.h"
 #include "forms/RunState.h"
 #include "print/CurtPrinter.h"
 #include "print/ReportRows.h"
 #include "winsupport/LangText.h"
 #include "winsupport/VbComboBox.h"
-#include "winsupport/VbFrame.h"
 #include "winsupport/VbLabel.h"
-#include "winsupport/VbSlider.h"
 #include "winsupport/VbTextBox.h"
 
 namespace qav {
@@ -22,22 +19,10 @@ void Qav730PrintContent(CurtPrinter& printer, QPrinter*& device, FormContext& co
     const Form3& f3 = *context.forms.form3;
     const Form4& f4 = *context.forms.form4;
 
-    if (device == nullptr)
-        printer.StartDoc();
-    else
-        printer.StartDoc(device);
-    printer.NewPage();
-    PrintMakerLine(printer, language);
-
     // The English title names the product family.
-    printer.PrintTitle(
-        LangText{"QAV-730对讲机", "QAV-700 Interphone ", "QAV-730對講機"}.Pick(language) +
-        LangText{"编程数据打印", "programming data are printed", "編程數據列印"}.Pick(language));
-    printer.NewLine();
-
+    BeginReport(printer, device, language,
+                LangText{"QAV-730对讲机", "QAV-700 Interphone ", "QAV-730對講機"}.Pick(language));
     // The seven fields the first model's optional features show.
-    printer.PrintHeading(LangText{"功能设置", "Function set", "功能設定"}.Pick(language));
-    printer.NewLine();
     ReportRow(printer, f3.Label2->Caption(), f3.Text2->Text());
     ReportRow(printer, f3.Label5->Caption(), f3.Combo5->Text());
     ReportRow(printer, f3.Label7->Caption(), f3.Combo7->Text());
@@ -54,25 +39,13 @@ void Qav730PrintContent(CurtPrinter& printer, QPrinter*& device, FormContext& co
     ReportRow(printer, f3.Label15->Caption(), f3.Combo15->Text());
     printer.NewLine();
 
-    // The Traditional report has no heading over the tuning grades.
-    if (language != 2) printer.PrintHeading(LangText{"调试信息", "Debug information", ""}.Pick(language));
-    printer.NewLine();
-    for (std::size_t i = 0; i < 3; ++i) {
-        ReportCell(printer, f4.Frame1[i]->Caption());
-        ReportCell(printer, qint32(f4.Slider1[i]->Value()));
-        printer.EndRow();
-    }
+    PrintTuningTable(printer, f4, language);
 
     // One page: 16 channels fit below the settings, three lines down.
     printer.NewLine();
     printer.NewLine();
     printer.NewLine();
-    const QString channels = LangText{"信道数据", "Channel data", "信道數據"}.Pick(language);
-    printer.PrintTitle(channels);
-    printer.PrintGrid(*context.forms.form1->Grid1, channels);
-
-    printer.NewLine();
-    printer.EndDoc();
+    EndReportWithChannels(printer, *context.forms.form1->Grid1, language);
 }
 
 }  // namespace qav

@@ -3,15 +3,12 @@
 #include "forms/Form1.h"
 #include "forms/Form3.h"
 #include "forms/Form4.h"
-#include "forms/MSFlexGrid.h"
 #include "forms/RunState.h"
 #include "print/CurtPrinter.h"
 #include "print/ReportRows.h"
 #include "winsupport/LangText.h"
 #include "winsupport/VbComboBox.h"
-#include "winsupport/VbFrame.h"
 #include "winsupport/VbLabel.h"
-#include "winsupport/VbSlider.h"
 #include "winsupport/VbTextBox.h"
 
 namespace qav {
@@ -21,21 +18,8 @@ void Qav750PrintContent(CurtPrinter& printer, QPrinter*& device, FormContext& co
     const Form3& f3 = *context.forms.form3;
     const Form4& f4 = *context.forms.form4;
 
-    if (device == nullptr)
-        printer.StartDoc();
-    else
-        printer.StartDoc(device);
-    printer.NewPage();
-
-    PrintMakerLine(printer, language);
-
-    printer.PrintTitle(
-        LangText{"QAV-750对讲机", "QAV-750 Interphone ", "QAV-750對講機"}.Pick(language) +
-        LangText{"编程数据打印", "programming data are printed", "編程數據列印"}.Pick(language));
-    printer.NewLine();
-
-    printer.PrintHeading(LangText{"功能设置", "Function set", "功能設定"}.Pick(language));
-    printer.NewLine();
+    BeginReport(printer, device, language,
+                LangText{"QAV-750对讲机", "QAV-750 Interphone ", "QAV-750對講機"}.Pick(language));
     ReportRow(printer, f3.Label2->Caption(), f3.Text2->Text());
     ReportRow(printer, f3.Label6->Caption(), f3.Text6->Text());
     ReportRow(printer, f3.Label1->Caption(), f3.Combo1->Text());
@@ -66,22 +50,11 @@ void Qav750PrintContent(CurtPrinter& printer, QPrinter*& device, FormContext& co
     ReportRow(printer, f3.Label14->Caption(), f3.Combo14->Text());
     ReportLastRow(printer, f3.Label15->Caption(), f3.Combo15->Text());
 
-    // The Traditional report has no heading over the tuning grades.
-    if (language != 2) printer.PrintHeading(LangText{"调试信息", "Debug information", ""}.Pick(language));
-    printer.NewLine();
-    for (int i = 0; i < 3; ++i) {
-        ReportCell(printer, f4.Frame1[std::size_t(i)]->Caption());
-        ReportCell(printer, qint32(f4.Slider1[std::size_t(i)]->Value()));
-        printer.EndRow();
-    }
+    PrintTuningTable(printer, f4, language);
 
+    // The channels start on a page of their own.
     printer.NewPage();
-    const QString channels = LangText{"信道数据", "Channel data", "信道數據"}.Pick(language);
-    printer.PrintTitle(channels);
-    printer.PrintGrid(*context.forms.form1->Grid1, channels);
-
-    printer.NewLine();
-    printer.EndDoc();
+    EndReportWithChannels(printer, *context.forms.form1->Grid1, language);
 }
 
 }  // namespace qav

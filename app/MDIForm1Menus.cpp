@@ -155,6 +155,11 @@ void MDIForm1::MNChineseF_Click() {
     run_.state.Language = LangTraditional;
     for (QWidget* form : TraditionalForms())
         if (form != nullptr) run_.stringJorF.ConvertFormToTraditional(*form);
+    // What the catalogue's run does at its end for the other languages: the
+    // status bar's port line and the FM entry message are set by the program
+    // in the language of the moment, never converted.
+    UpdatePortStatus();
+    if (run_.forms.form5 != nullptr) run_.forms.form5->ClearMessageLine();
     RedrawChannelGrid();
 }
 

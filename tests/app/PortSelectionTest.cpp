@@ -69,6 +69,16 @@ TEST_F(DroppedLineTest, StatusBarTellsInTheLanguageOfTheProgram) {
     EXPECT_EQ(Main().StatusPanel2->text(), QString("The line dropped, the port is closed"));
     Main().MNChineseJ_Click();
     EXPECT_EQ(Main().StatusPanel2->text(), QString::fromUtf8("连接已断开，端口已关闭"));
+    // Traditional from Simplified, and from English (which passes through the
+    // Simplified captions): the program's own Traditional text, not the
+    // Simplified one left behind.
+    for (const bool fromEnglish : {false, true}) {
+        SCOPED_TRACE(fromEnglish ? "from English" : "from Simplified");
+        if (fromEnglish) Main().MNEnglish_Click();
+        Main().MNChineseF_Click();
+        EXPECT_EQ(Main().StatusPanel2->text(), QString::fromUtf8("連接已斷開，端口已關閉"));
+        Main().MNChineseJ_Click();
+    }
     EXPECT_TRUE(answerer.boxes.isEmpty()) << answerer.Texts().join('|').toStdString();
 }
 

@@ -257,6 +257,7 @@ TEST_F(Form5Test, MessageLineGoesWhenWhatItSpokeOfIsGone) {
     struct Case {
         const char* what;
         std::function<void()> act;
+        bool simplifiedFirst = false;  // the entry made in Simplified, else in English
     };
     const Case cases[] = {
         {"shown again",
@@ -272,10 +273,16 @@ TEST_F(Form5Test, MessageLineGoesWhenWhatItSpokeOfIsGone) {
         {"refilled by a decode", [this] { Run().DecodeImage(); }},
         {"another language", [this] { Run().MainWindow().MNChineseJ_Click(); }},
         {"the same language again", [this] { Run().MainWindow().MNEnglish_Click(); }},
+        {"Traditional from English", [this] { Run().MainWindow().MNChineseF_Click(); }},
+        {"Traditional from Simplified", [this] { Run().MainWindow().MNChineseF_Click(); },
+         /*simplifiedFirst=*/true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Run().MainWindow().MNEnglish_Click();
+        if (c.simplifiedFirst)
+            Run().MainWindow().MNChineseJ_Click();
+        else
+            Run().MainWindow().MNEnglish_Click();
         EnterIntoCell(5, "200");
         ASSERT_TRUE(form->Label2->isVisible());
         c.act();

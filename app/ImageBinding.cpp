@@ -35,7 +35,7 @@ void SettingsControls(const FormSet& forms, ImageFields& fields, Visit&& visit) 
     visit("Form3.Combo1", v3.Combo1, f3.Combo1, f3.Label1);
     visit("Form3.Text2", v3.Text2, f3.Text2, f3.Label2);
     visit("Form3.Combo3", v3.Combo3, f3.Combo3, f3.Label3);
-    visit("Form2.Combo1", v2.Combo1, f2.Combo1, f2.LabelAni);
+    visit("Form2.Combo1", v2.Combo1, f2.Combo1, f2.SendModeLabel());
     visit("Form3.Combo5", v3.Combo5, f3.Combo5, f3.Label5);
     visit("Form3.Text6", v3.Text6, f3.Text6, f3.Label6);
     visit("Form3.Combo7", v3.Combo7, f3.Combo7, f3.Label7);

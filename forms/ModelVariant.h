@@ -4,12 +4,21 @@
 // QAV-730 program fills its variant from model730/, so that the shared code
 // never depends on the other model's code.
 
+#include "forms/ChannelEditorLayout.h"
+#include "forms/DtmfFormLayout.h"
+#include "forms/FeaturesFormLayout.h"
+
 namespace qav {
 
 struct ModelVariant {
     // Each difference is a member here: a hook (std::function) the shared code
     // calls where the first model does something else, or the data it uses in
     // place of the second model's.
+
+    // ---- The editing forms: left as they are, the QAV-750 forms ----
+    ChannelEditorLayout channelEditor;  // Form1: columns, option lists, new-channel defaults, size
+    FeaturesFormLayout featuresForm;    // Form3: shown fields, defaults, entry limits, unlock labels
+    DtmfFormLayout dtmfForm;            // Form2: caption, send-mode label, end-code filter
 };
 
 // The second model's program: nothing differs.

@@ -29,7 +29,7 @@ ProgramRun& ProgramFixture::Run() {
             return name;
         };
         options.programFolder = programFolder.path();
-        run_ = std::make_unique<ProgramRun>(kQav750, options);
+        run_ = std::make_unique<ProgramRun>(*model, options, *variant);
     }
     return *run_;
 }
@@ -45,7 +45,7 @@ void ProgramFixture::Discard() {
 }
 
 QString ProgramFixture::UserFolder() const {
-    return UserConfigFolder(kQav750.programName);
+    return UserConfigFolder(model->programName);
 }
 
 }  // namespace qav::test

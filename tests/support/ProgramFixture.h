@@ -40,6 +40,10 @@ class ProgramFixture : public ::testing::Test {
     std::deque<QString> chosenFiles;
     QList<FileDialogRequest> fileRequests;
     QTemporaryDir programFolder;  // App.Path of the run: shipped files, where dialogs start
+    // The program under test: a test of the QAV-730 program sets both before
+    // the run is built.
+    const ModelProfile* model = &kQav750;
+    const ModelVariant* variant = &kNoVariant;
 
   private:
     QByteArray savedConfigHome_;

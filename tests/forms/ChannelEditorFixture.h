@@ -12,6 +12,8 @@ namespace qav::test {
 
 class ChannelEditorFixture : public ProgramFixture, public ChannelGridUser {
   protected:
+    using ProgramFixture::ProgramFixture;
+
     void SetUp() override {
         ProgramRun& run = Start();
         AttachTo(run.forms.form1);

@@ -10,9 +10,9 @@ namespace {
 
 class Form1Qav730Test : public ChannelEditorFixture {
   protected:
+    Form1Qav730Test() : ChannelEditorFixture(kQav730, Qav730Variant()) {}
+
     void SetUp() override {
-        model = &kQav730;
-        variant = &Qav730Variant();
         ChannelEditorFixture::SetUp();
         Run().MainWindow().Combo1->SetListIndex(0);  // 136-174MHz, chosen by the program
     }

@@ -23,12 +23,13 @@ struct Model {
     const char* endCodeTyped;  // what "ab-x#9" gives in Text4
 };
 
-class Form2ModelTest : public ProgramFixture, public ::testing::WithParamInterface<Model> {};
+class Form2ModelTest : public ProgramFixture, public ::testing::WithParamInterface<Model> {
+  protected:
+    Form2ModelTest() : ProgramFixture(*GetParam().profile, *GetParam().variant) {}
+};
 
 TEST_P(Form2ModelTest, CaptionSendModeLabelAndEndCodeFilter) {
     const Model& m = GetParam();
-    model = m.profile;
-    variant = m.variant;
     Form2& form = *Start().forms.form2;
     form.ShowForm();
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8(m.caption));

@@ -22,9 +22,9 @@ namespace {
 
 class Form3Qav730Test : public ProgramFixture {
   protected:
+    Form3Qav730Test() : ProgramFixture(kQav730, Qav730Variant()) {}
+
     void SetUp() override {
-        model = &kQav730;
-        variant = &Qav730Variant();
         form = Start().forms.form3;
         form->ShowForm();
     }

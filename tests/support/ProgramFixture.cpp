@@ -5,7 +5,8 @@
 
 namespace qav::test {
 
-ProgramFixture::ProgramFixture() : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
+ProgramFixture::ProgramFixture(const ModelProfile& profile, const ModelVariant& variant)
+    : profile_(profile), variant_(variant), savedConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
 }
 
@@ -29,7 +30,7 @@ ProgramRun& ProgramFixture::Run() {
             return name;
         };
         options.programFolder = programFolder.path();
-        run_ = std::make_unique<ProgramRun>(*model, options, *variant);
+        run_ = std::make_unique<ProgramRun>(profile_, options, variant_);
     }
     return *run_;
 }
@@ -45,7 +46,7 @@ void ProgramFixture::Discard() {
 }
 
 QString ProgramFixture::UserFolder() const {
-    return UserConfigFolder(model->programName);
+    return UserConfigFolder(profile_.programName);
 }
 
 }  // namespace qav::test

@@ -11,13 +11,15 @@
 #include <memory>
 
 #include "app/ProgramRun.h"
+#include "image/ModelProfile.h"
 #include "tests/support/ScriptedAnswerer.h"
 
 namespace qav::test {
 
 class ProgramFixture : public ::testing::Test {
   protected:
-    ProgramFixture();
+    // A run of the program for that model, with its windows changed by variant.
+    explicit ProgramFixture(const ModelProfile& profile = kQav750, const ModelVariant& variant = kNoVariant);
     ~ProgramFixture() override;
 
     // Builds the run (once) without starting it, so a test can prepare files first.
@@ -40,12 +42,10 @@ class ProgramFixture : public ::testing::Test {
     std::deque<QString> chosenFiles;
     QList<FileDialogRequest> fileRequests;
     QTemporaryDir programFolder;  // App.Path of the run: shipped files, where dialogs start
-    // The program under test: a test of the QAV-730 program sets both before
-    // the run is built.
-    const ModelProfile* model = &kQav750;
-    const ModelVariant* variant = &kNoVariant;
 
   private:
+    const ModelProfile& profile_;
+    const ModelVariant& variant_;
     QByteArray savedConfigHome_;
     std::unique_ptr<ProgramRun> run_;
 };

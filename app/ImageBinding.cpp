@@ -12,6 +12,7 @@
 #include "forms/Form5.h"
 #include "forms/MSFlexGrid.h"
 #include "forms/MdiChildForm.h"
+#include "image/ModelLayout.h"
 #include "winsupport/LangText.h"
 #include "winsupport/VbCheckBox.h"
 #include "winsupport/VbComboBox.h"
@@ -220,14 +221,19 @@ void ImageBinding::DecodeImage() {
     state.BandCode = decoded.BandCode;
     main.SetGrid();
     OtherControls(run_.forms, fields, SetControl{});
+    if (run_.variant.SetModelControls) run_.variant.SetModelControls(run_.forms, fields);
     state.fm = decoded.fm;
     state.grades = decoded.grades;
 
-    // Every channel's name, also of the channels the band removed.
-    DecodeChannelNames(state.ReadImage, state.channels);
-    Form1& form1 = *run_.forms.form1;
-    for (int k = 1; k <= state.channels.channelCount(); ++k)
-        form1.Grid1->SetTextMatrix(k, Form1::kColName, Text(state.channels.ChannelName(k - 1)));
+    // Every channel's name, also of the channels the band removed (a model
+    // without names has none, and its last grid column is an option).
+    const ModelLayout& layout = *state.profile.layout;
+    if (layout.channelNameBlock >= 0) {
+        DecodeChannelNames(state.ReadImage, state.channels, layout);
+        Form1& form1 = *run_.forms.form1;
+        for (int k = 1; k <= state.channels.channelCount(); ++k)
+            form1.Grid1->SetTextMatrix(k, Form1::kColName, Text(state.channels.ChannelName(k - 1)));
+    }
 
     run_.forms.form4->TabStrip1_Click();  // the sliders show the grades just decoded
 }
@@ -237,6 +243,7 @@ ImageFields ImageBinding::ReadControls() const {
     fields.mdiForm1.Combo1 = run_.MainWindow().Combo1->ListIndex();
     SettingsControls(run_.forms, fields, ReadControl{});
     OtherControls(run_.forms, fields, ReadControl{});
+    if (run_.variant.ReadModelControls) run_.variant.ReadModelControls(run_.forms, fields);
     return fields;
 }
 
@@ -244,8 +251,8 @@ bool ImageBinding::EncodeImage() {
     RunState& state = run_.state;
     // Built aside: a refused encode leaves WriteImage as the last good one.
     MemoryImage image = state.WriteImage;
-    const std::vector<EncodeFault> faults =
-        qav::EncodeImage(ReadControls(), state.channels, state.fm, state.grades, image);
+    const std::vector<EncodeFault> faults = qav::EncodeImage(ReadControls(), state.channels, state.fm,
+                                                             state.grades, image, *state.profile.layout);
     if (!faults.empty()) {
         ShowRefusal(faults);
         return false;

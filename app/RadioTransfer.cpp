@@ -10,6 +10,7 @@
 #include "app/ProgramRun.h"
 #include "forms/Form1.h"
 #include "forms/Form3.h"
+#include "image/TransferTable.h"
 #include "winsupport/LangText.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbTextBox.h"
@@ -26,14 +27,6 @@ constexpr char kReadCommand = 'R';
 constexpr char kWriteCommand = 'W';
 constexpr char kEndCommand = 'E';
 constexpr int kBlockSize = 16;
-// "RL-701" as the radio sends it in its ident reply.
-const QString kIdentHex = QStringLiteral("524C2D373031");
-
-// Blocks of the write that depend on settings.
-constexpr int kFmFirstStep = 121;  // FM channels and settings, 0x760 .. 0x7AF
-constexpr int kFmSkip = 5;
-constexpr int kSwitchBlock = 0x7E0;
-constexpr int kTuningBlock = 0x7F0;
 
 constexpr int kReplyTimeoutMs = 3000;
 constexpr qsizetype kIdleKeptDigits = 64;
@@ -66,8 +59,13 @@ bool RadioTransfer::ContainsAck() const {
     return false;
 }
 
+const TransferTable& RadioTransfer::Table() const {
+    return *run_.state.profile.transfer;
+}
+
 bool RadioTransfer::IsIdentReply() const {
-    return RxHex.size() == 16 && RxHex.startsWith(kIdentHex);
+    const std::string_view ident = Table().identHex;
+    return RxHex.size() == 16 && RxHex.startsWith(QLatin1String(ident.data(), qsizetype(ident.size())));
 }
 
 int RadioTransfer::IdentBandDigit() const {
@@ -88,10 +86,10 @@ void RadioTransfer::SendReadRequest(int address) {
     Send(Frame(kReadCommand, address));
 }
 
-void RadioTransfer::SendWriteBlock(int address) {
+void RadioTransfer::SendWriteBlock(int address, int imageOffset) {
     QByteArray frame = Frame(kWriteCommand, address);
     for (int i = 0; i < kBlockSize; ++i)
-        frame.append(static_cast<char>(run_.state.WriteImage.at(address + i)));
+        frame.append(static_cast<char>(run_.state.WriteImage.at(imageOffset + i)));
     Send(frame);
 }
 
@@ -130,8 +128,7 @@ void RadioTransfer::MNRead_Click() {
     blockArrived_ = false;
     staging_ = run_.state.ReadImage;
     watchdog_.start();
-    ReplyWait = 0;
-    Send(kWakeString);
+    StartWith(kWakeString);
     const int language = run_.state.Language;
     ShowProgress(
         run_.state.profile.readProgressMax, LangText{"正在读取……", "Reading……", "正在讀取……"}.Pick(language),
@@ -144,19 +141,34 @@ void RadioTransfer::MNWrite_Click() {
     WriteStep = 1;
     if (!PortReadyForTransfer()) return;
 
-    // Data that cannot be encoded is refused with its own message before the
-    // transfer starts: nothing is sent, and no watchdog runs behind the box.
-    if (!run_.EncodeImage()) return;
+    // Data that cannot be encoded is refused with its own message, and no
+    // watchdog runs behind the box. Where the radio is woken first, the
+    // refusal sends it the end command, so that it does not stay waiting in
+    // programming mode; otherwise nothing at all is sent.
+    if (Table().wakeBeforeEncode) {
+        StartWith(kWakeString);
+        if (!run_.EncodeImage()) {
+            Send(QByteArray(1, kEndCommand));
+            return;
+        }
+    } else {
+        if (!run_.EncodeImage()) return;
+        StartWith(kWakeString);
+    }
     Writing = true;
     identMatched_ = false;
     watchdog_.start();
     ReplyWait = 0;
-    Send(kWakeString);
     const int language = run_.state.Language;
     ShowProgress(
         run_.state.profile.writeProgressMax, LangText{"正在写入……", "Writing……", "正在寫入……"}.Pick(language),
         LangText{"正在写频，请稍候。", "Writing frequently, please wait a moment.", "正在寫頻，請稍候。"}
             .Pick(language));
+}
+
+void RadioTransfer::StartWith(const QByteArray& wake) {
+    ReplyWait = 0;
+    Send(wake);
 }
 
 void RadioTransfer::MSComm1_OnComm() {
@@ -177,6 +189,8 @@ void RadioTransfer::MSComm1_OnComm() {
 }
 
 void RadioTransfer::RunReadState() {
+    const std::span<const ReadBlock> blocks = Table().reads;
+    const int endStep = Table().ReadEndStep();
     if (ReadStep == 1) {
         if (!ContainsAck()) return;
         Handled();
@@ -191,16 +205,17 @@ void RadioTransfer::RunReadState() {
         } else if (IsAck() && identMatched_) {  // an unidentified radio is never read
             Handled();
             comm_.SetRThreshold(20);
-            SendReadRequest(0);
+            SendReadRequest(blocks.front().address);
             blockArrived_ = false;
             ReadStep = 3;
         }
-    } else if (ReadStep >= 3 && ReadStep <= 194) {
+    } else if (ReadStep >= 3 && ReadStep < endStep) {
+        const ReadBlock& block = blocks[std::size_t(ReadStep - 3)];
         if (RxHex.size() == 40 && RxHex.startsWith(QLatin1String("57"))) {
             // The block goes where this step asked for it; the frame's own address is not used.
             const QByteArray data = QByteArray::fromHex(RxHex.mid(8, 32).toLatin1());
-            staging_.Assign(std::span(reinterpret_cast<const std::uint8_t*>(data.constData()), kBlockSize),
-                            (ReadStep - 3) * kBlockSize);
+            for (int i = 0; i < kBlockSize; ++i)
+                if (block.keep & (1u << i)) staging_.at(block.imageOffset + i) = std::uint8_t(data.at(i));
             blockArrived_ = true;
             Handled();
             comm_.SetRThreshold(1);
@@ -208,16 +223,16 @@ void RadioTransfer::RunReadState() {
         } else if (IsAck() && blockArrived_) {  // no block may be skipped
             Handled();
             blockArrived_ = false;
-            if (ReadStep <= 193) {
+            if (ReadStep + 1 < endStep) {
                 comm_.SetRThreshold(20);
-                SendReadRequest((ReadStep - 2) * kBlockSize);
+                SendReadRequest(blocks[std::size_t(ReadStep - 2)].address);
                 ++ReadStep;
             } else {
                 Send(QByteArray(1, kEndCommand));
-                ReadStep = 195;
+                ReadStep = endStep;
             }
         }
-    } else if (ReadStep == 195) {
+    } else if (ReadStep == endStep) {
         if (IsAck()) FinishRead();
     }
 }
@@ -237,54 +252,64 @@ void RadioTransfer::FinishRead() {
     run_.DecodeImage();
 }
 
+bool RadioTransfer::Holds(TransferCondition condition) const {
+    switch (condition) {
+        case TransferCondition::Always:
+            return true;
+        case TransferCondition::FmFunctionOn:
+            return run_.forms.form3->Combo2->ListIndex() == 1;
+        case TransferCondition::TuningWriteAllowed:
+            return run_.state.service.TuningWriteAllowed;
+    }
+    return false;
+}
+
 void RadioTransfer::RunWriteState() {
     if (WriteStep == 2) {
         if (IsIdentReply()) CheckBandAndGoOn();
         return;
     }
+    const WriteRow* row = WriteStep == 1 ? nullptr : Table().WriteRowAt(WriteStep);
+    if (WriteStep != 1 && row == nullptr) return;
     if (!ContainsAck()) {
-        // A channel-name block the radio did not acknowledge ends the write:
-        // it must never be reported as written.
-        if (WriteStep >= 128 && WriteStep <= 191) EndWithCommunicationError();
+        if (row != nullptr && row->unacknowledgedEnds) EndWithCommunicationError();
         return;
     }
     Handled();
     if (WriteStep == 1) {
         Send(QByteArray(1, kModeByte));
         WriteStep = 2;
-    } else if (WriteStep >= 3 && WriteStep < kFmFirstStep) {
-        SendWriteBlock((WriteStep - 3) * kBlockSize);
-        ++WriteStep;
-    } else if (WriteStep >= kFmFirstStep && WriteStep < kFmFirstStep + kFmSkip) {
-        if (run_.forms.form3->Combo2->ListIndex() == 1) {  // FM function on
-            SendWriteBlock((WriteStep - 3) * kBlockSize);
-            ++WriteStep;
-        } else {
-            Send(QByteArray(1, kAck));  // in place of the FM blocks
-            WriteStep += kFmSkip;
-        }
-    } else if (WriteStep == 126) {
-        SendWriteBlock(kSwitchBlock);
-        WriteStep = 127;
-    } else if (WriteStep == 127) {
-        if (run_.state.service.TuningWriteAllowed)
-            SendWriteBlock(kTuningBlock);
-        else
-            Send(QByteArray(1, kAck));
-        WriteStep = 128;
-    } else if (WriteStep >= 128 && WriteStep <= 191) {
-        SendWriteBlock(WriteStep * kBlockSize);  // the channel names, 0x800 .. 0xBF0
-        ++WriteStep;
-    } else if (WriteStep == 192) {
-        Send(QByteArray(1, kEndCommand));
-        Writing = false;
-        watchdog_.stop();
-        UnloadProgress();
-        const int language = run_.state.Language;
-        run_.msgbox.ShowMessage(
-            LangText{"写频成功！", "Writing succeeds frequently!", "寫頻成功！"}.Pick(language),
-            MB_ICONINFORMATION, LangText{"提示", "Suggestion", "提示"}.Pick(language));
+        return;
     }
+    const bool holds = Holds(row->condition);
+    switch (holds ? row->action : row->otherwise) {
+        case WriteAction::Block:
+            SendWriteBlock(row->address, row->imageOffset);
+            break;
+        case WriteAction::Ack:
+            Send(QByteArray(1, kAck));
+            break;
+        case WriteAction::End:
+            Send(QByteArray(1, kEndCommand));
+            break;
+        case WriteAction::Nothing:
+            break;
+    }
+    // The last step keeps its number once the write is done.
+    if (const int next = holds ? row->next : row->otherwiseNext; next != kWriteDone)
+        WriteStep = next;
+    else
+        FinishWrite();
+}
+
+void RadioTransfer::FinishWrite() {
+    Writing = false;
+    watchdog_.stop();
+    UnloadProgress();
+    const int language = run_.state.Language;
+    run_.msgbox.ShowMessage(
+        LangText{"写频成功！", "Writing succeeds frequently!", "寫頻成功！"}.Pick(language),
+        MB_ICONINFORMATION, LangText{"提示", "Suggestion", "提示"}.Pick(language));
 }
 
 void RadioTransfer::CheckBandAndGoOn() {

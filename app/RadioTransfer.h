@@ -1,6 +1,9 @@
 #pragma once
 // Reading and writing the radio's whole memory over the serial port.
 //
+// One engine for both models: the blocks, their conditions and the state
+// numbers are the model's TransferTable (image/TransferTable.h).
+//
 // After the wake string every step is driven by the serial control's receive
 // event, which advances one of two state machines, and by the 50 ms watchdog
 // timer, which ends a transfer when the radio stays silent for more than three
@@ -13,6 +16,7 @@
 #include <memory>
 
 #include "image/MemoryImage.h"
+#include "image/TransferTable.h"
 
 class QTimer;
 
@@ -39,8 +43,8 @@ class RadioTransfer : public QObject {
     // The progress window of the running transfer, or nullptr.
     FrmWriting* ProgressWindow() const { return progress_.get(); }
 
-    int ReadStep = 0;      // state of the read, 1 to 195
-    int WriteStep = 0;     // state of the write, 1 to 192
+    int ReadStep = 0;      // state of the read, 1 to the model's end step (195, 128)
+    int WriteStep = 0;     // state of the write, 1 to the model's last step (192, 138)
     bool Reading = false;  // a read transfer is active
     bool Writing = false;  // a write transfer is active
     int ReplyWait = 0;     // milliseconds since the last handled reply
@@ -53,6 +57,12 @@ class RadioTransfer : public QObject {
     void RunWriteState();
     void CheckBandAndGoOn();
     void FinishRead();
+    void FinishWrite();
+    // The model's blocks and state numbers.
+    const TransferTable& Table() const;
+    bool Holds(TransferCondition condition) const;
+    // The wait for the first reply starts with the wake string.
+    void StartWith(const QByteArray& wake);
 
     // The replies the states wait for, on whole received bytes.
     bool IsAck() const;
@@ -65,7 +75,7 @@ class RadioTransfer : public QObject {
     void Handled();
     void Send(const QByteArray& frame);
     void SendReadRequest(int address);
-    void SendWriteBlock(int address);
+    void SendWriteBlock(int address, int imageOffset);
     void EndWithCommunicationError();
     void ShowProgress(int maximum, const QString& caption, const QString& label);
     void UnloadProgress();

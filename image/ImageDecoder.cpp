@@ -5,6 +5,7 @@
 
 #include "image/FrequencySnap.h"
 #include "image/ImageLayout.h"
+#include "image/ModelLayout.h"
 #include "image/NumberText.h"
 #include "image/ValueCodes.h"
 
@@ -86,8 +87,17 @@ int SwitchIndex(std::uint8_t v, int fallback) {
     return v <= 1 ? v : fallback;
 }
 
-int RecordChannels(const ChannelTables& tables) {
-    return std::min(tables.channelCount(), kChannelSlots);
+const ModelProfile& ProfileOf(const DecodeContext& context) {
+    return context.profile != nullptr ? *context.profile : kQav750;
+}
+
+const ModelLayout& LayoutOf(const DecodeContext& context) {
+    const ModelLayout* layout = ProfileOf(context).layout;
+    return layout != nullptr ? *layout : kLayout750;
+}
+
+int RecordChannels(const ChannelTables& tables, const ModelLayout& layout) {
+    return std::min(tables.channelCount(), layout.channelSlots);
 }
 
 const std::string& OptionItem(const DecodeContext& context, int column, int bit) {
@@ -112,9 +122,10 @@ void DecodeChannelTone(const Reader& read, int offset, const DecodeContext& cont
 
 void SetNumOf(const MemoryImage& readImage, const DecodeContext& context, ChannelTables& tables) {
     const Reader read(readImage);
-    const int channels = RecordChannels(tables);
+    const ModelLayout& layout = LayoutOf(context);
+    const int channels = RecordChannels(tables, layout);
     for (int ch = 0; ch < channels; ++ch) {
-        const int b = kChannelBlock + ch * kChannelRecordSize;
+        const int b = kChannelBlock + ch * layout.channelRecordSize;
         if (read(b + kRecRxFreq) == 0xFF) {
             tables.ClearChannel(ch);
             continue;
@@ -124,13 +135,14 @@ void SetNumOf(const MemoryImage& readImage, const DecodeContext& context, Channe
             read(b + kRecTxFreq) == 0xFF ? std::string() : FreqBcdText(read.Bytes<4>(b + kRecTxFreq));
         DecodeChannelTone(read, b + kRecRxTone, context, tables, ch, 0);
         DecodeChannelTone(read, b + kRecTxTone, context, tables, ch, 1);
+        // Lowest bit first, each into the option column the layout gives it.
         const std::uint8_t flags = read(b + kRecFlags);
-        for (std::size_t i = 0; i < kFlagBits.size(); ++i) {
-            const int column = 2 + static_cast<int>(i);
-            if (column >= tables.optionColumns()) {
-                break;
+        for (std::size_t i = 0; i < layout.channelFlagColumns.size(); ++i) {
+            const int column = layout.channelFlagColumns[i];
+            if (column == kFixedOne || column >= tables.optionColumns()) {
+                continue;
             }
-            const int bit = Bit(flags, kFlagBits[i]);
+            const int bit = Bit(flags, static_cast<int>(i));
             tables.ChannelOptions(ch, column) = bit;
             tables.ChannelOptionText(ch, column) = OptionItem(context, column, bit);
         }
@@ -150,16 +162,20 @@ int SetGrid(int bandCode, const DecodeContext& context, ChannelTables& tables) {
     return bandIndex;
 }
 
-void DecodeChannelNames(const MemoryImage& readImage, ChannelTables& tables) {
+void DecodeChannelNames(const MemoryImage& readImage, ChannelTables& tables, const ModelLayout& layout) {
+    if (layout.channelNameBlock < 0) {
+        return;
+    }
     const Reader read(readImage);
     for (int ch = 0; ch < tables.channelCount(); ++ch) {
         tables.ChannelName(ch) =
-            ChannelNameText(read.Bytes<kChannelNameSize>(kChannelNameBlock + ch * kChannelNameSize));
+            ChannelNameText(read.Bytes<kChannelNameSize>(layout.channelNameBlock + ch * kChannelNameSize));
     }
 }
 
 DecodedImage DecodeImage(const MemoryImage& readImage, const DecodeContext& context) {
-    const ModelProfile& profile = context.profile != nullptr ? *context.profile : kQav750;
+    const ModelProfile& profile = ProfileOf(context);
+    const ModelLayout& layout = LayoutOf(context);
     DecodedImage out(profile);
     const Reader read(readImage);
     Form2Fields& form2 = out.fields.form2;
@@ -171,7 +187,7 @@ DecodedImage DecodeImage(const MemoryImage& readImage, const DecodeContext& cont
 
     // 2. Bytes 1792..1807 in offset order.
     const int channelCount = out.tables.channelCount();
-    form3.Combo1 = InRangeOr(read(kDisplayMode), kDisplayModeItems, 1);
+    form3.Combo1 = InRangeOr(read(kDisplayMode), layout.firstSettingItems, 1);
     form3.Text2 = ChannelNumberText(read(kPriorityChannel), channelCount);
     form3.Combo3 = InRangeOr(read(kStepFrequency), kStepFrequencyItems, 1);
     {
@@ -183,13 +199,18 @@ DecodedImage DecodeImage(const MemoryImage& readImage, const DecodeContext& cont
     form3.Text6 = ChannelNumberText(read(kPresentChannel), channelCount);
     {
         const std::uint8_t f = read(kFunctionFlags);
-        form3.Combo7 = Bit(f, 0);
-        form3.Combo8 = Bit(f, 2);
-        form3.Combo9 = Bit(f, 3);
-        form3.ComboMod = Bit(f, 4);
-        form3.Combo10 = Bit(f, 5);
-        form3.Combo18 = Bit(f, 6);
-        form3.Combo11 = Bit(f, 7);
+        for (std::size_t i = 0; i < layout.functionFlags.size(); ++i) {
+            if (layout.functionFlags[i] != nullptr) {
+                form3.*layout.functionFlags[i] = Bit(f, static_cast<int>(i));
+            }
+        }
+    }
+    if (layout.scanModeByte) {
+        // The whole byte, with no range rule: one the list cannot take leaves
+        // the value of bit 4 of 1798.
+        if (const auto scanMode = ListIndexIfItem(read(kFiller1799), kSwitchItems)) {
+            form3.ComboMod = *scanMode;
+        }
     }
     form3.Check12 = InRangeOr(read(kVoxAllowCancel), 2, 0);
     form3.Check13 = InRangeOr(read(kVoxInhibitOnReceive), 2, 0);
@@ -207,11 +228,15 @@ DecodedImage DecodeImage(const MemoryImage& readImage, const DecodeContext& cont
     // 4. PowerOnText.
     form3.Text31 = PaddedTextFromBytes(read.Bytes(kPowerOnText, kPowerOnTextSize));
 
-    // 5. VfoFrequency through SnapToStepList; no band test.
-    form3.Text20 = SnapToStepList(FreqBcdText(read.Bytes<4>(kVfoFrequency)));
-
-    // 6. VfoOffset as a number, "0.00000", through SnapToStepList.
-    form3.Text21 = SnapToStepList(FormatFixed(Val(FreqBcdText(read.Bytes<4>(kVfoOffset))), 5));
+    // 5. VfoFrequency through SnapToStepList (the first model keeps it as
+    // stored); no band test.
+    form3.Text20 = FreqBcdText(read.Bytes<4>(kVfoFrequency));
+    // 6. VfoOffset as a number, "0.00000", likewise.
+    form3.Text21 = FormatFixed(Val(FreqBcdText(read.Bytes<4>(kVfoOffset))), 5);
+    if (layout.snapVfo) {
+        form3.Text20 = SnapToStepList(form3.Text20);
+        form3.Text21 = SnapToStepList(form3.Text21);
+    }
 
     // 7., 8. VFO tones: the ToneTable index is the list index.
     form3.Combo22 = DecodeToneCode(read(kVfoRxTone), read(kVfoRxTone + 1), context.language).index;
@@ -255,21 +280,23 @@ DecodedImage DecodeImage(const MemoryImage& readImage, const DecodeContext& cont
     form5.Text2 = out.fm.FmFrequency;
 
     // 14. Switches.
-    form3.Combo2 = SwitchIndex(read(kFmFunction), 1);
-    form3.Combo6 = SwitchIndex(read(kScramblerSwitch), 1);
-    form3.Combo13 = SwitchIndex(read(kDeEmphasis), 0);
-    form3.Combo16 = SwitchIndex(read(kVfoSwitch), 0);
+    const auto switchByte = [&](std::size_t i) { return read(layout.switchBlock + layout.switchBytes[i]); };
+    form3.Combo2 = SwitchIndex(switchByte(0), 1);
+    form3.Combo6 = SwitchIndex(switchByte(1), 1);
+    form3.Combo13 = SwitchIndex(switchByte(2), 0);
+    form3.Combo16 = SwitchIndex(switchByte(3), 0);
 
-    // 15. Grades.
-    out.grades.PowerGrades[HighPowerMidGrade] = read(kHighPowerMidGrade);
-    out.grades.PowerGrades[LowPowerMidGrade] = read(kLowPowerMidGrade);
-    out.grades.PowerGrades[HighPowerHighGrade] = read(kHighPowerHighGrade);
-    out.grades.PowerGrades[HighPowerLowGrade] = read(kHighPowerLowGrade);
-    out.grades.PowerGrades[LowPowerHighGrade] = read(kLowPowerHighGrade);
-    out.grades.LowPowerLowGrade = read(kLowPowerLowGrade);
+    // 15. Grades, at the same places inside the tuning block in both models.
+    const auto grade = [&](int offset) { return read(offset - kTuningBlock + layout.tuningBlock); };
+    out.grades.PowerGrades[HighPowerMidGrade] = grade(kHighPowerMidGrade);
+    out.grades.PowerGrades[LowPowerMidGrade] = grade(kLowPowerMidGrade);
+    out.grades.PowerGrades[HighPowerHighGrade] = grade(kHighPowerHighGrade);
+    out.grades.PowerGrades[HighPowerLowGrade] = grade(kHighPowerLowGrade);
+    out.grades.PowerGrades[LowPowerHighGrade] = grade(kLowPowerHighGrade);
+    out.grades.LowPowerLowGrade = grade(kLowPowerLowGrade);
 
-    // 16. Names, for every channel.
-    DecodeChannelNames(readImage, out.tables);
+    // 16. Names, for every channel (a model without names has none).
+    DecodeChannelNames(readImage, out.tables, layout);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The pure half of `DecodeImage`: ReadImage -> the field values of
+// The pure half of `DecodeImage` of both models (the layout is the context's
+// profile's, image/ModelLayout.h): ReadImage -> the field values of
 // the controls (ImageFields), the channel tables, the FM values, the power
 // grades and the radio's BandCode, in the decoder's order and with the layout's
 // rules. The binding half next to the forms copies the result into
@@ -30,13 +31,14 @@
 #include "image/ImageFields.h"
 #include "image/Language.h"
 #include "image/MemoryImage.h"
+#include "image/ModelLayout.h"
 #include "image/ModelProfile.h"
 #include "image/RadioValues.h"
 
 namespace qav {
 
 struct DecodeContext {
-    // Sizes of the channel tables the decoder fills.
+    // Sizes of the channel tables the decoder fills, and the layout it reads.
     const ModelProfile* profile = &kQav750;
     // Current Language: the off text of an off tone.
     Language language = LangEnglish;
@@ -72,7 +74,8 @@ void SetNumOf(const MemoryImage& readImage, const DecodeContext& context, Channe
 int SetGrid(int bandCode, const DecodeContext& context, ChannelTables& tables);
 
 // Step 16: every channel's name from the ChannelNameBlock (TrimPadding),
-// also for channels that SetGrid cleared.
-void DecodeChannelNames(const MemoryImage& readImage, ChannelTables& tables);
+// also for channels that SetGrid cleared. A layout without names: nothing.
+void DecodeChannelNames(const MemoryImage& readImage, ChannelTables& tables,
+                        const ModelLayout& layout = kLayout750);
 
 }  // namespace qav

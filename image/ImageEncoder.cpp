@@ -7,6 +7,7 @@
 
 #include "image/Band.h"
 #include "image/ImageLayout.h"
+#include "image/ModelLayout.h"
 #include "image/NumberText.h"
 #include "image/ToneTable.h"
 #include "image/ValueCodes.h"
@@ -22,9 +23,10 @@ constexpr std::array<std::uint8_t, kGroupCallCodeItems> kGroupCallBytes = {0xFF,
                                                                            'B',  'C', 'D'};
 
 struct FlagMember {
-    int value;          // the list index of the member
-    std::string field;  // its control or table entry
+    int value = 0;      // the list index of the member
+    std::string field;  // its control or table entry; empty: the bit has no member
 };
+using FlagMembers = std::array<FlagMember, 8>;  // bit 0 first
 
 std::string Indexed(const char* table, int a) {
     return std::string(table) + "(" + std::to_string(a) + ")";
@@ -87,18 +89,21 @@ class Encoder {
         Put(offset, static_cast<std::uint8_t>(value));
     }
 
-    // Bit 0, then bits 2..7 from seven 0/1 members; bit 1 always 1. One bad
-    // member leaves the whole byte as it was.
-    void Flags(int offset, const std::array<FlagMember, 7>& members, int index = -1) {
-        int flags = 1 << kFixedFlagBit;
+    // Each bit from its 0/1 member, lowest first; the bits of fixedOnes are
+    // always 1. One bad member leaves the whole byte as it was.
+    void Flags(int offset, int fixedOnes, const FlagMembers& members, int index = -1) {
+        int flags = fixedOnes;
         bool ok = true;
         for (std::size_t i = 0; i < members.size(); ++i) {
+            if (members[i].field.empty() || (fixedOnes & (1 << i)) != 0) {
+                continue;
+            }
             const auto bit = CheckedIndex(members[i].value, 2, members[i].field, offset, index);
             if (!bit) {
                 ok = false;
                 continue;
             }
-            flags |= *bit << kFlagBits[i];
+            flags |= *bit << i;
         }
         if (ok) {
             Put(offset, static_cast<std::uint8_t>(flags));
@@ -171,12 +176,12 @@ class Encoder {
     std::vector<EncodeFault>& faults_;
 };
 
-void EncodeChannel(Encoder& enc, const ChannelTables& tables, int ch) {
-    const int b = kChannelBlock + ch * kChannelRecordSize;
+void EncodeChannel(Encoder& enc, const ChannelTables& tables, int ch, const ModelLayout& layout) {
+    const int b = kChannelBlock + ch * layout.channelRecordSize;
     const std::string& rx = tables.ChannelFreq(ch, 0);
     // 1.1 empty receive text: the whole record 0xFF.
     if (rx.empty()) {
-        enc.Fill(b, kChannelRecordSize, 0xFF);
+        enc.Fill(b, layout.channelRecordSize, 0xFF);
         return;
     }
     // 1.2, 1.3 frequencies.
@@ -202,24 +207,47 @@ void EncodeChannel(Encoder& enc, const ChannelTables& tables, int ch) {
             enc.Fault(Indexed("ChannelOptionText", ch, column), at, EncodeProblem::NotATone, ch);
         }
     }
-    // 1.6 flags from option columns 2..8.
-    std::array<FlagMember, 7> members{};
+    // 1.6 flags from the option columns the layout gives each bit.
+    FlagMembers members{};
+    int fixedOnes = 0;
     for (std::size_t i = 0; i < members.size(); ++i) {
-        const int column = 2 + static_cast<int>(i);
-        members[i] = {tables.ChannelOptions(ch, column), Indexed("ChannelOptions", ch, column)};
+        const int column = layout.channelFlagColumns[i];
+        if (column == kFixedOne) {
+            fixedOnes |= 1 << i;
+        } else {
+            members[i] = {tables.ChannelOptions(ch, column), Indexed("ChannelOptions", ch, column)};
+        }
     }
-    enc.Flags(b + kRecFlags, members, ch);
+    enc.Flags(b + kRecFlags, fixedOnes, members, ch);
+    // 1.7 the bytes after the flags.
+    enc.Fill(b + kRecFlags + 1, layout.channelRecordSize - kRecFlags - 1, 0xFF);
+}
+
+// The option columns a layout's channel flags need.
+int FlagColumns(const ModelLayout& layout) {
+    int columns = 2;
+    for (const int column : layout.channelFlagColumns) {
+        columns = std::max(columns, column + 1);
+    }
+    return columns;
+}
+
+// The image bytes a layout writes: up to the end of its names or else of its
+// tuning block (as long as in the second model, whose names follow it).
+int ImageEnd(const ModelLayout& layout, int channels) {
+    return layout.channelNameBlock >= 0 ? layout.channelNameBlock + channels * kChannelNameSize
+                                        : layout.tuningBlock + kChannelNameBlock - kTuningBlock;
 }
 
 }  // namespace
 
 std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTables& tables,
                                      const FmValues& fm, const PowerGradeValues& grades,
-                                     MemoryImage& writeImage) {
+                                     MemoryImage& writeImage, const ModelLayout& layout) {
     std::vector<EncodeFault> faults;
     const int channels = tables.channelCount();
-    if (channels > kChannelSlots || tables.optionColumns() < 2 + static_cast<int>(kFlagBits.size()) ||
-        writeImage.size() < kChannelNameBlock + channels * kChannelNameSize) {
+    if (channels > layout.channelSlots || tables.optionColumns() < FlagColumns(layout) ||
+        writeImage.size() < ImageEnd(layout, channels)) {
         faults.push_back({"WriteImage", -1, 0, EncodeProblem::LayoutMismatch});
         return faults;
     }
@@ -229,45 +257,70 @@ std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTab
 
     // 1. Channels. A slot past the profile's channels stays as it was.
     for (int ch = 0; ch < channels; ++ch) {
-        EncodeChannel(enc, tables, ch);
+        EncodeChannel(enc, tables, ch, layout);
     }
-    // 2. Filler after the channel records.
-    enc.Fill(kChannelFiller, kSettingsBlock - kChannelFiller, 0xFF);
+    // 2. Every filler of the layout, the one after the channel records first.
+    for (const ByteRange& filler : layout.fillers) {
+        enc.Fill(filler.first, filler.count, 0xFF);
+    }
+    // The settings the first model does not store.
+    const bool stored = !layout.unstoredSettings;
 
     // 3. 1792..1797.
-    enc.ListIndex(kDisplayMode, form3.Combo1, kDisplayModeItems, "Form3.Combo1");
+    enc.ListIndex(kDisplayMode, form3.Combo1, layout.firstSettingItems, "Form3.Combo1");
     enc.ChannelNumber(kPriorityChannel, form3.Text2, "Form3.Text2");
-    enc.ListIndex(kStepFrequency, form3.Combo3, kStepFrequencyItems, "Form3.Combo3");
+    if (stored) {
+        enc.ListIndex(kStepFrequency, form3.Combo3, kStepFrequencyItems, "Form3.Combo3");
+    } else {
+        enc.Put(kStepFrequency, 0xFF);
+    }
     enc.ListIndex(kAniSendMode, form2.Combo1, kAniSendModeItems, "Form2.Combo1");
     enc.ListIndex(kSquelchLevel, form3.Combo5, kSquelchLevelItems, "Form3.Combo5");
-    enc.ChannelNumber(kPresentChannel, form3.Text6, "Form3.Text6");
+    if (stored) {
+        enc.ChannelNumber(kPresentChannel, form3.Text6, "Form3.Text6");
+    } else {
+        enc.Put(kPresentChannel, 0xFF);
+    }
 
-    // 4. FunctionFlags; filler.
-    enc.Flags(kFunctionFlags, {{{form3.Combo7, "Form3.Combo7"},
-                                {form3.Combo8, "Form3.Combo8"},
-                                {form3.Combo9, "Form3.Combo9"},
-                                {form3.ComboMod, "Form3.ComboMod"},
-                                {form3.Combo10, "Form3.Combo10"},
-                                {form3.Combo18, "Form3.Combo18"},
-                                {form3.Combo11, "Form3.Combo11"}}});
-    enc.Put(kFiller1799, 0xFF);
+    // 4. FunctionFlags; the scan mode's own byte where the layout has one.
+    {
+        static constexpr std::array<const char*, 8> kNames = {
+            "Form3.Combo7",   "Form3.Combo17", "Form3.Combo8",  "Form3.Combo9",
+            "Form3.ComboMod", "Form3.Combo10", "Form3.Combo18", "Form3.Combo11"};
+        FlagMembers members{};
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            if (layout.functionFlags[i] != nullptr) {
+                members[i] = {form3.*layout.functionFlags[i], kNames[i]};
+            }
+        }
+        enc.Flags(kFunctionFlags, layout.functionFixedOnes, members);
+    }
+    if (layout.scanModeByte) {
+        enc.ListIndex(kFiller1799, form3.ComboMod, kSwitchItems, "Form3.ComboMod");
+    }
 
     // 5. 1800..1807.
     enc.ListIndex(kVoxAllowCancel, form3.Check12, 2, "Form3.Check12");
     enc.ListIndex(kVoxInhibitOnReceive, form3.Check13, 2, "Form3.Check13");
     enc.ListIndex(kVoxGain, form3.Combo14, kVoxGainItems, "Form3.Combo14");
     enc.ListIndex(kVoxDelay, form3.Combo15, kVoxDelayItems, "Form3.Combo15");
-    enc.ListIndex(kDtmfRate, form2.Combo16, kDtmfRateItems, "Form2.Combo16");
+    if (stored) {
+        enc.ListIndex(kDtmfRate, form2.Combo16, kDtmfRateItems, "Form2.Combo16");
+    } else {
+        enc.Put(kDtmfRate, 0xFF);
+    }
     enc.ListIndex(kFirstDigitDelay, form2.Combo17, kFirstDigitDelayItems, "Form2.Combo17");
-    if (const auto item =
-            enc.CheckedIndex(form2.Combo18, kGroupCallCodeItems, "Form2.Combo18", kGroupCallCode)) {
+    if (!stored) {
+        enc.Put(kGroupCallCode, 0xFF);
+    } else if (const auto item =
+                   enc.CheckedIndex(form2.Combo18, kGroupCallCodeItems, "Form2.Combo18", kGroupCallCode)) {
         enc.Put(kGroupCallCode, kGroupCallBytes[static_cast<std::size_t>(*item)]);
     }
     enc.ListIndex(kTxTimeout, form3.Combo19, kTxTimeoutItems, "Form3.Combo19");
 
     // 6. Ident.
-    for (std::size_t i = 0; i < kImageIdentText.size(); ++i) {
-        enc.Put(kImageIdent + static_cast<int>(i), static_cast<std::uint8_t>(kImageIdentText[i]));
+    for (std::size_t i = 0; i < layout.ident.size(); ++i) {
+        enc.Put(kImageIdent + static_cast<int>(i), static_cast<std::uint8_t>(layout.ident[i]));
     }
 
     // 7. Band; filler.
@@ -278,11 +331,9 @@ std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTab
     } else {
         enc.Fault("MDIForm1.Combo1", kBandCode, EncodeProblem::NotAnItem);
     }
-    enc.Put(kFiller1815, 0xFF);
 
     // 8. Power-on text; filler.
     enc.PaddedText(kPowerOnText, kPowerOnTextSize, form3.Text31, "Form3.Text31");
-    enc.Fill(kFiller1822, 2, 0xFF);
 
     // 9. VFO frequency and offset.
     enc.Frequency(kVfoFrequency, form3.Text20, "Form3.Text20");
@@ -293,21 +344,20 @@ std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTab
     enc.ToneListIndex(kVfoTxTone, form3.Combo23, "Form3.Combo23");
 
     // 11. VfoFlags, fillers, offset direction.
-    enc.Flags(kVfoFlags, {{{form3.Combo24, "Form3.Combo24"},
-                           {form3.Combo25, "Form3.Combo25"},
-                           {form3.Combo26, "Form3.Combo26"},
-                           {form3.Combo27, "Form3.Combo27"},
-                           {form3.Combo28, "Form3.Combo28"},
-                           {form3.Combo12, "Form3.Combo12"},
-                           {form3.Combo29, "Form3.Combo29"}}});
-    enc.Put(kFiller1837, 0xFF);
+    enc.Flags(kVfoFlags, 1 << kFixedFlagBit,
+              {{{form3.Combo24, "Form3.Combo24"},
+                {},
+                {form3.Combo25, "Form3.Combo25"},
+                {form3.Combo26, "Form3.Combo26"},
+                {form3.Combo27, "Form3.Combo27"},
+                {form3.Combo28, "Form3.Combo28"},
+                {form3.Combo12, "Form3.Combo12"},
+                {form3.Combo29, "Form3.Combo29"}}});
     enc.ListIndex(kVfoOffsetDirection, form3.Combo30, kVfoOffsetDirectionItems, "Form3.Combo30");
-    enc.Put(kFiller1839, 0xFF);
 
     // 12. ANI codes; filler.
     enc.PaddedText(kAniEndCode, kAniCodeSize, form2.Text4, "Form2.Text4");
     enc.PaddedText(kAniStartCode, kAniCodeSize, form2.Text2, "Form2.Text2");
-    enc.Fill(kAniFiller, kFmChannelBlock - kAniFiller, 0xFF);
 
     // 13. FM channels: emptiness from the grid, value from the table. A
     // channel typed into the grid but never taken with OK has no value in
@@ -326,39 +376,36 @@ std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTab
     enc.ByteValue(kFmChannelNo, fm.FmChannelNo, "FmChannelNo");
     enc.ByteValue(kFmDisplayMode, fm.FmDisplayMode, "FmDisplayMode");
     enc.ByteValue(kFmStep, fm.FmStep, "FmStep");
-    enc.Put(kFiller1955, 0xFF);
     if (fm.FmFrequency.empty() || Val(fm.FmFrequency) == 0.0) {
         enc.Put(kFmFrequency, std::array<std::uint8_t, 2>{0xFF, 0xFF});
     } else {
         enc.FmFrequency(kFmFrequency, fm.FmFrequency, "FmFrequency", -1);
     }
 
-    // 15. Filler.
-    enc.Fill(kFmFiller, kUnwritten - kFmFiller, 0xFF);
+    // 15., 16. SwitchBlock; the second model writes the scrambler as 1.
+    const auto switchByte = [&layout](std::size_t i) { return layout.switchBlock + layout.switchBytes[i]; };
+    enc.ListIndex(switchByte(0), form3.Combo2, kSwitchItems, "Form3.Combo2");
+    if (layout.scramblerFromControl) {
+        enc.ListIndex(switchByte(1), form3.Combo6, kSwitchItems, "Form3.Combo6");
+    } else {
+        enc.Put(switchByte(1), 1);
+    }
+    enc.ListIndex(switchByte(2), form3.Combo13, kSwitchItems, "Form3.Combo13");
+    enc.ListIndex(switchByte(3), form3.Combo16, kSwitchItems, "Form3.Combo16");
 
-    // 16. SwitchBlock; 2017 is always 1.
-    enc.ListIndex(kFmFunction, form3.Combo2, kSwitchItems, "Form3.Combo2");
-    enc.Put(kScramblerSwitch, 1);
-    enc.ListIndex(kDeEmphasis, form3.Combo13, kSwitchItems, "Form3.Combo13");
-    enc.Put(kFiller2019, 0xFF);
-    enc.ListIndex(kVfoSwitch, form3.Combo16, kSwitchItems, "Form3.Combo16");
-    enc.Fill(kSwitchFiller, kTuningBlock - kSwitchFiller, 0xFF);
-
-    // 17. TuningBlock.
+    // 17. TuningBlock: the grades at the same places in both models.
+    const auto tuning = [&layout](int offset) { return offset - kTuningBlock + layout.tuningBlock; };
     const auto& pg = grades.PowerGrades;
-    enc.ByteValue(kHighPowerMidGrade, pg[HighPowerMidGrade], Indexed("PowerGrades", 1));
-    enc.Put(kFiller2033, 0xFF);
-    enc.ByteValue(kLowPowerMidGrade, pg[LowPowerMidGrade], Indexed("PowerGrades", 4));
-    enc.ByteValue(kHighPowerHighGrade, pg[HighPowerHighGrade], Indexed("PowerGrades", 0));
-    enc.ByteValue(kHighPowerLowGrade, pg[HighPowerLowGrade], Indexed("PowerGrades", 2));
-    enc.Fill(kFiller2037, 2, 0xFF);
-    enc.ByteValue(kLowPowerHighGrade, pg[LowPowerHighGrade], Indexed("PowerGrades", 3));
-    enc.ByteValue(kLowPowerLowGrade, grades.LowPowerLowGrade, "LowPowerLowGrade");
-    enc.Fill(kTuningFiller, kChannelNameBlock - kTuningFiller, 0xFF);
+    enc.ByteValue(tuning(kHighPowerMidGrade), pg[HighPowerMidGrade], Indexed("PowerGrades", 1));
+    enc.ByteValue(tuning(kLowPowerMidGrade), pg[LowPowerMidGrade], Indexed("PowerGrades", 4));
+    enc.ByteValue(tuning(kHighPowerHighGrade), pg[HighPowerHighGrade], Indexed("PowerGrades", 0));
+    enc.ByteValue(tuning(kHighPowerLowGrade), pg[HighPowerLowGrade], Indexed("PowerGrades", 2));
+    enc.ByteValue(tuning(kLowPowerHighGrade), pg[LowPowerHighGrade], Indexed("PowerGrades", 3));
+    enc.ByteValue(tuning(kLowPowerLowGrade), grades.LowPowerLowGrade, "LowPowerLowGrade");
 
     // 18. Names.
-    for (int ch = 0; ch < channels; ++ch) {
-        const int at = kChannelNameBlock + ch * kChannelNameSize;
+    for (int ch = 0; ch < channels && layout.channelNameBlock >= 0; ++ch) {
+        const int at = layout.channelNameBlock + ch * kChannelNameSize;
         if (const auto bytes = ChannelNameBytes(tables.ChannelName(ch))) {
             enc.Put(at, *bytes);
         } else {

@@ -17,7 +17,9 @@
 //
 // Fixed values written every time: bit 1 of ChannelFlags, FunctionFlags and
 // VfoFlags; byte 2017 = 1 (whatever Form3.Combo6 shows); "RL-700" at 1808;
-// 0xFF in every filler.
+// 0xFF in every filler. The first model's layout: bit 1 of VfoFlags and bit 4
+// of FunctionFlags; "RL-730"; 0xFF at 1794, 1797, 1804, 1806 and at +13..+15
+// of every channel record; byte 2000 (the spare array byte) never written.
 
 #include <string>
 #include <vector>
@@ -25,6 +27,7 @@
 #include "image/ChannelTables.h"
 #include "image/ImageFields.h"
 #include "image/MemoryImage.h"
+#include "image/ModelLayout.h"
 #include "image/RadioValues.h"
 
 namespace qav {
@@ -38,7 +41,7 @@ enum class EncodeProblem {
     NotATone,          // a tone text that is not in the ToneTable
     NotAnFmFrequency,  // not 76..108 MHz on the 50 kHz raster
     NotOneByte,        // a character above U+00FF (or text that is not UTF-8)
-    LayoutMismatch,    // image or tables do not fit the QAV-750 layout; nothing written
+    LayoutMismatch,    // image or tables do not fit the layout; nothing written
 };
 
 struct EncodeFault {
@@ -53,9 +56,10 @@ struct EncodeFault {
 
 // EncodeImage: fills writeImage; returns the fields it could not encode, in
 // the order they are encoded (empty: every byte was written).
+// The layout is the model's (image/ModelLayout.h).
 std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTables& tables,
                                      const FmValues& fm, const PowerGradeValues& grades,
-                                     MemoryImage& writeImage);
+                                     MemoryImage& writeImage, const ModelLayout& layout = kLayout750);
 
 // A short English description of a fault ("Form3.Combo7: no selection"),
 // for logs and tests; the commands hold their own three-language messages.

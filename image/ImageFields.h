@@ -1,7 +1,8 @@
 #pragma once
-// The values of the window controls that the QAV-750 image holds,
-// one member per control, named after the control it is bound to, so that the
-// binding half next to the forms is a plain copy:
+// The values of the window controls that the memory image holds (both models;
+// a member only one model stores says so), one member per control, named
+// after the control it is bound to, so that the binding half next to the
+// forms is a plain copy:
 //
 //   decode:  image -> DecodeImage -> ImageFields -> set each control
 //            (a std::nullopt member: leave that control as it was)
@@ -54,16 +55,18 @@ struct Form2Fields {
 // Form3, the optional-features form.
 struct Form3Fields {
     // Function settings
-    int Combo1 = -1;    // DisplayMode (1792): 0 VFO, 1 channel+frequency, 2 channel, 3 name
+    int Combo1 = -1;    // DisplayMode (1792): 0 VFO, 1 channel+frequency, 2 channel, 3 name;
+                        // first model: ChangePower, 0 off, 1 on
     std::string Text2;  // PriorityChannel (1793): channel number text, "" none
     int Combo3 = -1;    // StepFrequency (1794): 0 5K, 1 6.25K, 2 10K, 3 12.5K, 4 25K
     int Combo5 = -1;    // SquelchLevel (1796): 0..9
     std::string Text6;  // PresentChannel (1797): channel number text, "" none
     // FunctionFlags (1798), bit 0 and bits 2..7, each 0/1:
     int Combo7 = -1;    // bit 0 Beep: 0 off, 1 on
+    int Combo17 = -1;   // bit 1 MonitorKey, first model only: MONI key 0 steady, 1 transient
     int Combo8 = -1;    // bit 2 BatterySave: 0 off, 1 on
     int Combo9 = -1;    // bit 3 KeyLock: 0 locked, 1 normal
-    int ComboMod = -1;  // bit 4 ScanMode: 0 carrier, 1 time (hidden control)
+    int ComboMod = -1;  // bit 4 ScanMode: 0 carrier, 1 time (hidden control); first model: 1799
     int Combo10 = -1;   // bit 5 AutoBacklight: 0 off, 1 on
     int Combo18 = -1;   // bit 6 KeyLockMode: 0 keys and encoder, 1 keys
     int Combo11 = -1;   // bit 7 ReverseFrequency: 0 on, 1 off
@@ -92,9 +95,10 @@ struct Form3Fields {
     std::optional<int> Combo30;
     // SwitchBlock
     int Combo2 = -1;   // FmFunction (2016): 0 off, 1 on (its Click enables MNFMset)
-    int Combo6 = -1;   // ScramblerSwitch (2017): decoded only; the encoder writes 1
+    int Combo6 = -1;   // ScramblerSwitch (2017): decoded only, the encoder writes 1; first model: 1969
     int Combo13 = -1;  // DeEmphasis (2018): 0 off, 1 on (hidden control)
-    int Combo16 = -1;  // VfoSwitch (2020): 0 off, 1 on (hidden control)
+    int Combo16 = -1;  // VfoSwitch (2020): 0 off, 1 on (hidden control);
+                       // first model: CompanderSwitch (1971)
 
     friend bool operator==(const Form3Fields&, const Form3Fields&) = default;
 };

@@ -2,8 +2,8 @@
 // The QAV-750 memory image layout, every region and offset as a
 // named constant. Offsets equal radio addresses. The channel count and the
 // image size are the model profile's (kQav750: 128 channels, 3072 bytes);
-// this file holds only where things lie. (The QAV-730 layout
-// lives with its own codec.)
+// this file holds only where things lie. Where the QAV-730 layout differs
+// is image/ModelLayout.h.
 
 #include <array>
 #include <string_view>

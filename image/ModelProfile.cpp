@@ -1,5 +1,8 @@
 #include "image/ModelProfile.h"
 
+#include "image/ModelLayout.h"
+#include "image/TransferTable.h"
+
 namespace qav {
 
 const ModelProfile kQav750{
@@ -17,6 +20,8 @@ const ModelProfile kQav750{
     .readProgressMax = 195,
     .writeProgressMax = 192,
     .registryKey = "PX-14G",
+    .layout = &kLayout750,
+    .transfer = &kQav750Transfer,
 };
 
 const ModelProfile kQav730{
@@ -34,6 +39,8 @@ const ModelProfile kQav730{
     .readProgressMax = 122,
     .writeProgressMax = 132,
     .registryKey = "PX-14G",
+    .layout = &kLayout730,
+    .transfer = &kQav730Transfer,
 };
 
 }  // namespace qav

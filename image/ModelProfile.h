@@ -7,6 +7,9 @@
 
 namespace qav {
 
+struct ModelLayout;
+struct TransferTable;
+
 struct ModelProfile {
     std::string_view programName;  // also the executable and per-user folder name
     std::string_view windowTitle;  // main window title
@@ -22,6 +25,8 @@ struct ModelProfile {
     int readProgressMax;                        // progress window maximum while reading
     int writeProgressMax;                       // ... while writing
     std::string_view registryKey;               // per-user settings key holding the language
+    const ModelLayout* layout;                  // where its image differs from the other's
+    const TransferTable* transfer;              // the blocks a read and a write move, and when
 };
 
 // The second model: 128 channels, 3072-byte image.

@@ -124,5 +124,29 @@ TEST_F(DataFileTest, LoadTakesOnlyAWholeFileOfTheModel) {
     EXPECT_FALSE(QFileInfo::exists(Path("missing.dat"))) << "loading never creates a file";
 }
 
+TEST_F(DataFileTest, FirstModelFileHoldsItsHeaderAndImageBytesUpTo1903) {
+    const DataFile first{kQav730};
+    const MemoryImage image = test::PatternImage(kQav730, 4);
+    ASSERT_TRUE(first.Save(Path("first.dat"), image));
+    const QByteArray saved = ReadAll(Path("first.dat"));
+    ASSERT_EQ(saved.size(), 1952);
+    EXPECT_EQ(saved.left(6), QByteArray("RL-730"));
+    EXPECT_EQ(saved.mid(6, 42), dataFile.Header().mid(6)) << "fillers and version as in the other model";
+    for (int i = 0; i < 1904; ++i) ASSERT_EQ(std::uint8_t(saved[48 + i]), image.at(i)) << "image byte " << i;
+
+    // Loading fills bytes 0..1903; the switch and tuning blocks keep theirs.
+    MemoryImage loaded(kQav730);
+    loaded.Fill(0x5A);
+    EXPECT_EQ(first.Load(Path("first.dat"), loaded), DataFile::LoadResult::Loaded);
+    for (int i = 0; i < loaded.size(); ++i)
+        ASSERT_EQ(loaded.at(i), i < 1904 ? image.at(i) : 0x5A) << "image byte " << i;
+
+    // Neither model takes the other's file.
+    ASSERT_TRUE(dataFile.Save(Path("second.dat"), Pattern(5)));
+    EXPECT_EQ(first.Load(Path("second.dat"), loaded), DataFile::LoadResult::WrongType);
+    MemoryImage second(kQav750);
+    EXPECT_EQ(dataFile.Load(Path("first.dat"), second), DataFile::LoadResult::WrongType);
+}
+
 }  // namespace
 }  // namespace qav

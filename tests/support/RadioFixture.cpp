@@ -7,7 +7,9 @@
 
 namespace qav::test {
 
-RadioFixture::RadioFixture() {
+RadioFixture::RadioFixture(const ModelProfile& profile, const ModelVariant& variant)
+    : ProgramFixture(profile, variant),
+      radio(&profile == &kQav730 ? sim::kFirstModelRadio : sim::kSecondModelRadio) {
     radio.LinkAsPort(PortsFolder().toStdString(), 1);
 }
 
@@ -33,8 +35,8 @@ qint64 RadioFixture::Write() {
     return clock.elapsed();
 }
 
-std::vector<std::uint8_t> RadioFixture::PatternMemory(std::uint8_t seed) {
-    std::vector<std::uint8_t> memory(3072);
+std::vector<std::uint8_t> RadioFixture::PatternMemory(std::uint8_t seed, std::size_t size) {
+    std::vector<std::uint8_t> memory(size);
     for (std::size_t i = 0; i < memory.size(); ++i)
         memory[i] = static_cast<std::uint8_t>((i * 7 + (i >> 8) * 13 + seed) & 0xFF);
     return memory;

@@ -11,7 +11,8 @@ namespace qav::test {
 
 class RadioFixture : public ProgramFixture {
   protected:
-    RadioFixture();
+    // The radio is the model's: the first model's radio for kQav730.
+    explicit RadioFixture(const ModelProfile& profile = kQav750, const ModelVariant& variant = kNoVariant);
 
     // Starts the program; port 1 (the radio) opens as the stored port choice.
     ProgramRun& StartWithRadio();
@@ -21,7 +22,7 @@ class RadioFixture : public ProgramFixture {
     qint64 Write();
 
     // A memory whose every byte tells its offset apart from its neighbours.
-    static std::vector<std::uint8_t> PatternMemory(std::uint8_t seed);
+    static std::vector<std::uint8_t> PatternMemory(std::uint8_t seed, std::size_t size = 3072);
     std::vector<std::uint8_t> ReadImageBytes();
     // Waits (at most two seconds) until the radio has received a frame of that
     // kind as its last one: the end command of a transfer that has just ended

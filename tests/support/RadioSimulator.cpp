@@ -14,12 +14,18 @@
 namespace qav::sim {
 
 const RadioSimulator::Ident RadioSimulator::kDefaultIdent = {'R', 'L', '-', '7', '0', '1', 0x04, 0x00};
+const RadioModel kSecondModelRadio{std::size_t(kQav750.imageSize), RadioSimulator::kDefaultIdent};
+const RadioModel kFirstModelRadio{0x800, {'R', 'L', '-', '7', '3', '0', 0x04, 0x00}};
 
 namespace {
 constexpr std::uint8_t kAck = 0x06;
 }
 
-RadioSimulator::RadioSimulator() : RadioSimulator(std::size_t(kQav750.imageSize)) {}
+RadioSimulator::RadioSimulator() : RadioSimulator(kSecondModelRadio) {}
+
+RadioSimulator::RadioSimulator(const RadioModel& model) : RadioSimulator(model.memorySize) {
+    ident_ = model.ident;
+}
 
 RadioSimulator::RadioSimulator(std::size_t memorySize) : memory_(memorySize, 0xFF) {
     int fds[2];

@@ -2,6 +2,7 @@
 // A simulated radio on a pseudo-terminal, for the tests and the benchmark.
 //
 //   qav::sim::RadioSimulator radio;                // a pty, answering at once
+//   qav::sim::RadioSimulator first(qav::sim::kFirstModelRadio);  // the QAV-730 radio
 //   radio.LinkAsPort(configHome / "QAV-750" / "ports", 1);   // ports/com1 -> the slave
 //   radio.SetMemory(bytes); radio.SetBandDigit('3');
 //   radio.SetReplyFault(5, {.splitAt = 7});         // the reply to frame 5 in two writes
@@ -47,6 +48,18 @@
 
 namespace qav::sim {
 
+// Which radio the simulator is: the size of its memory and its ident. Every
+// block of the memory is an ordinary block (the first model's 0x7E0 and 0x7F0
+// too); the faults are the same for both.
+struct RadioModel {
+    std::size_t memorySize;
+    std::array<std::uint8_t, 8> ident;
+};
+// The second model: 3072 bytes, "RL-701", band digit 4.
+extern const RadioModel kSecondModelRadio;
+// The first model: 2048 bytes, "RL-730", band digit 4.
+extern const RadioModel kFirstModelRadio;
+
 // How the radio misbehaves in its answer to one frame. The reply is built as
 // junkBefore + (replaceWith or the proper reply) + extraAfter, then split.
 struct ReplyFault {
@@ -68,7 +81,8 @@ class RadioSimulator {
 
     // A memory of memorySize bytes (0xFF), answering without pacing.
     explicit RadioSimulator(std::size_t memorySize);
-    RadioSimulator();  // the memory of the QAV-750 radio
+    explicit RadioSimulator(const RadioModel& model);
+    RadioSimulator();  // the QAV-750 radio
     ~RadioSimulator();
 
     RadioSimulator(const RadioSimulator&) = delete;

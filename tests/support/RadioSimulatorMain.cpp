@@ -1,6 +1,6 @@
 // The simulated radio as a program of its own, for watching the real program
 // read and write it:
-//   radio_simulator PORTS_FOLDER [PORT] [--paced] [--silent-from N] [--band D]
+//   radio_simulator PORTS_FOLDER [PORT] [--model 730|750] [--paced] [--silent-from N] [--band D]
 // links PORTS_FOLDER/comPORT (default 1) to its pseudo-terminal and answers
 // until it is ended (Ctrl+C or SIGTERM).
 #include <signal.h>
@@ -21,15 +21,31 @@ void Stop(int) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PORTS_FOLDER [PORT] [--paced] [--silent-from N] [--band D]\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "usage: %s PORTS_FOLDER [PORT] [--model 730|750] [--paced] [--silent-from N] [--band D]\n",
+            argv[0]);
         return 2;
     }
-    qav::sim::RadioSimulator radio;
+    // The radio model first: the other options change the radio it makes.
+    const qav::sim::RadioModel* model = &qav::sim::kSecondModelRadio;
+    for (int i = 2; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) != "--model") continue;
+        const std::string name = argv[i + 1];
+        if (name == "730") {
+            model = &qav::sim::kFirstModelRadio;
+        } else if (name != "750") {
+            std::fprintf(stderr, "unknown model %s (730 or 750)\n", name.c_str());
+            return 2;
+        }
+    }
+    qav::sim::RadioSimulator radio(*model);
     int port = 1;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--paced")
+        if (arg == "--model")
+            ++i;
+        else if (arg == "--paced")
             radio.SetWirePacing(true);
         else if (arg == "--silent-from" && i + 1 < argc)
             radio.SetSilentFrom(std::strtoul(argv[++i], nullptr, 10));

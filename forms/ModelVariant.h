@@ -4,28 +4,16 @@
 // QAV-730 program fills its variant from model730/, so that the shared code
 // never depends on the other model's code.
 
-#include <functional>
-
 #include "forms/ChannelEditorLayout.h"
 #include "forms/DtmfFormLayout.h"
 #include "forms/FeaturesFormLayout.h"
-#include "image/ImageFields.h"
 
 namespace qav {
-
-struct FormSet;
 
 struct ModelVariant {
     // Each difference is a member here: a hook (std::function) the shared code
     // calls where the first model does something else, or the data it uses in
     // place of the second model's.
-
-    // The image fields whose controls only the model's own forms have (the
-    // first model: Form3.Combo17, the MONI key mode). The decoder's binding
-    // sets them after the shared controls; the encoder's binding reads them
-    // after the shared controls.
-    std::function<void(const FormSet& forms, const ImageFields& fields)> SetModelControls;
-    std::function<void(const FormSet& forms, ImageFields& fields)> ReadModelControls;
 
     // ---- The editing forms: left as they are, the QAV-750 forms ----
     ChannelEditorLayout channelEditor;  // Form1: columns, option lists, new-channel defaults, size

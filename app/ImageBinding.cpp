@@ -246,6 +246,11 @@ ImageFields ImageBinding::ReadControls() const {
     return fields;
 }
 
+void ImageBinding::EncodeCurrentInto(MemoryImage& image) const {
+    const RunState& state = run_.state;
+    qav::EncodeImage(ReadControls(), state.channels, state.fm, state.grades, image, *state.profile.layout);
+}
+
 bool ImageBinding::EncodeImage() {
     RunState& state = run_.state;
     // Built aside: a refused encode leaves WriteImage as the last good one.

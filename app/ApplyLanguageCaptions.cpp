@@ -83,15 +83,18 @@ void WriteDelayItems(Form2& form, int language) {
     for (int n = 0; n <= 9; ++n) form.Combo17->SetList(n, QString::number(n * 200) + unit);
 }
 
-// The transmit time-out of the optional features is built anew in the language
-// and left at 60 seconds, whatever was chosen before.
+// The transmit time-out of the optional features is built anew in the language.
+// The user's time-out (from a read, an Open or his own choice) stays selected:
+// a language switch must not change what the next Save or Write stores. Only a
+// list without a selection starts at 60 seconds.
 void RebuildTimeoutList(Form3& form, int language) {
     const QString unit = language == 0 ? Utf8("秒") : QStringLiteral("S");
     VbComboBox& list = *form.Combo19;
+    const int chosen = list.ListIndex();
     list.Clear();
     list.AddItem(language == 0 ? Utf8("关闭") : QStringLiteral("Off"));
     for (int n = 1; n <= 40; ++n) list.AddItem(QString::number(n * 15) + unit);
-    list.SetText(QStringLiteral("60") + unit);
+    if (chosen < 0 || !list.SetListIndex(chosen)) list.SetText(QStringLiteral("60") + unit);
 }
 
 }  // namespace
@@ -125,6 +128,9 @@ void ApplyLanguageCaptions(ProgramRun& run) {
         if (stored && window == run.forms.form3) RebuildTimeoutList(*run.forms.form3, language);
     }
     if (run.forms.form4 != nullptr) run.forms.form4->TabStrip1_Click();
+    run.MainWindow().UpdatePortStatus();
+    // An FM entry message stays in the language it was shown in: it goes.
+    if (run.forms.form5 != nullptr) run.forms.form5->ClearMessageLine();
 }
 
 }  // namespace qav

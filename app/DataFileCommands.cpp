@@ -26,7 +26,8 @@ const LangText kErrorTitle{"错误", "Mistake", "錯誤"};
 }  // namespace
 
 DataFileCommands::Codec DataFileCommands::CodecOf(ProgramRun& run) {
-    return Codec{[&run] { run.DecodeImage(); }, [&run] { return run.EncodeImage(); },
+    return Codec{[&run] { run.DecodeImage(); },
+                 [&run] { return run.EncodeImage(ImageBinding::EncodeFor::Save); },
                  [&run](MemoryImage& image) { ImageBinding(run).EncodeCurrentInto(image); }};
 }
 
@@ -40,10 +41,14 @@ QString DataFileCommands::ChooseDataFile(FileDialogRequest::Mode mode) {
     CommonDialog1.FilterIndex = 1;
     CommonDialog1.InitDir = run_.ProgramFolder();
     CommonDialog1.Flags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly;
-    if (mode == FileDialogRequest::Mode::Open)
+    if (mode == FileDialogRequest::Mode::Open) {
         CommonDialog1.ShowOpen();
-    else
+    } else {
+        // A name typed without a type is saved as a data file, which the Open
+        // dialog's filter then shows.
+        CommonDialog1.DefaultExt = QStringLiteral("dat");
         CommonDialog1.ShowSave();
+    }
     return CommonDialog1.FileName;
 }
 

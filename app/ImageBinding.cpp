@@ -251,14 +251,14 @@ void ImageBinding::EncodeCurrentInto(MemoryImage& image) const {
     qav::EncodeImage(ReadControls(), state.channels, state.fm, state.grades, image, *state.profile.layout);
 }
 
-bool ImageBinding::EncodeImage() {
+bool ImageBinding::EncodeImage(EncodeFor purpose) {
     RunState& state = run_.state;
     // Built aside: a refused encode leaves WriteImage as the last good one.
     MemoryImage image = state.WriteImage;
     const std::vector<EncodeFault> faults = qav::EncodeImage(ReadControls(), state.channels, state.fm,
                                                              state.grades, image, *state.profile.layout);
     if (!faults.empty()) {
-        ShowRefusal(faults);
+        ShowRefusal(faults, purpose);
         return false;
     }
     state.WriteImage = image;
@@ -301,7 +301,7 @@ QString ImageBinding::FieldCaption(const EncodeFault& fault) const {
     return InWindow(find.found, CaptionText(find.found));
 }
 
-void ImageBinding::ShowRefusal(const std::vector<EncodeFault>& faults) const {
+void ImageBinding::ShowRefusal(const std::vector<EncodeFault>& faults, EncodeFor purpose) const {
     constexpr int kMostNamed = 8;
     QStringList names;
     for (const EncodeFault& fault : faults) {
@@ -314,10 +314,15 @@ void ImageBinding::ShowRefusal(const std::vector<EncodeFault>& faults) const {
     }
 
     const int language = run_.state.Language;
-    const LangText text{
+    const LangText written{
         "以下数据无效，不能写入，请更正后再试：",
         "The following data are invalid and can't be written, please correct them and try again:",
         "以下數據無效，不能寫入，請更正後再試："};
+    const LangText saved{
+        "以下数据无效，不能保存，请更正后再试：",
+        "The following data are invalid and can't be saved, please correct them and try again:",
+        "以下數據無效，不能儲存，請更正後再試："};
+    const LangText& text = purpose == EncodeFor::Save ? saved : written;
     const LangText title{"错误", "Mistake", "錯誤"};
     run_.msgbox.ShowMessage(text.Pick(language) + QStringLiteral("\r\n") + names.join(QStringLiteral("\r\n")),
                             MB_ICONEXCLAMATION, title.Pick(language));

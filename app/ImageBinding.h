@@ -27,6 +27,9 @@ class ImageBinding {
     // editor's option items, the band selector's items.
     static DecodeContext ContextOf(const ProgramRun& run);
 
+    // What the encoded image is for: the refusal says what was refused.
+    enum class EncodeFor { Write, Save };
+
     // ReadImage into the channel tables and grid, the settings forms, the FM
     // values and grid, the band selector and the power grades. Asks nothing:
     // the band it selects is the program's choice.
@@ -34,7 +37,7 @@ class ImageBinding {
     // The forms and tables into WriteImage. When a field cannot be encoded the
     // user is told which, WriteImage stays as it was, and false is returned:
     // nothing may then be sent or saved.
-    bool EncodeImage();
+    bool EncodeImage(EncodeFor purpose);
 
     // The values the program holds now, encoded into an image without a word
     // to the user: a field that cannot be encoded leaves its bytes as they were.
@@ -48,7 +51,7 @@ class ImageBinding {
     QString FieldCaption(const EncodeFault& fault) const;
 
   private:
-    void ShowRefusal(const std::vector<EncodeFault>& faults) const;
+    void ShowRefusal(const std::vector<EncodeFault>& faults, EncodeFor purpose) const;
 
     ProgramRun& run_;
 };

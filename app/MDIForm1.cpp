@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPrinter>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -50,6 +52,10 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
 
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    // A form reaching past the area (a main window made smaller than the
+    // channel editor) stays reachable.
+    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);
 
     BuildMenus();
@@ -76,6 +82,7 @@ MDIForm1::MDIForm1(ProgramRun& run) : run_(run) {
     TimerW->setInterval(50);
     transfer_ = std::make_unique<RadioTransfer>(run, *this, *MSComm1, *TimerW);
     connect(MSComm1, &MSComm::OnComm, transfer_.get(), &RadioTransfer::MSComm1_OnComm);
+    connect(MSComm1, &MSComm::LineDropped, this, &MDIForm1::UpdatePortStatus);
     connect(TimerW, &QTimer::timeout, transfer_.get(), &RadioTransfer::TimerW_Timer);
     dataFiles_ = std::make_unique<DataFileCommands>(run, *this, DataFileCommands::CodecOf(run));
     serviceSwitches_ = std::make_unique<ServiceSwitches>(run, *this);
@@ -145,7 +152,16 @@ void MDIForm1::BuildCoolBar() {
     ComboCom = new VbComboBox(frame);
     ComboCom->setObjectName(QStringLiteral("ComboCom"));
     ComboCom->setMinimumContentsLength(4);
+    // Its place is kept while it is hidden, so that showing it moves nothing
+    // the user may be about to click.
+    QSizePolicy keepsPlace = ComboCom->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    ComboCom->setSizePolicy(keepsPlace);
     ComboCom->hide();
+    // Esc puts it away without choosing, as leaving it does.
+    auto* escape =
+        new QShortcut(QKeySequence(Qt::Key_Escape), ComboCom, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(escape, &QShortcut::activated, ComboCom, &QWidget::hide);
     Command1 = new VbCommandButton(frame);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->SetCaption(QStringLiteral("恢复出厂设置"));
@@ -210,7 +226,8 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
 
 void MDIForm1::CloseWhenIdle() {
     if (askingToClose_) return;  // the question is already up
-    const bool busy = transfer_->Reading || transfer_->Writing || QApplication::activeModalWidget() != nullptr;
+    const bool busy =
+        transfer_->Reading || transfer_->Writing || QApplication::activeModalWidget() != nullptr;
     if (busy) {
         if (closeRequestPending_) return;
         closeRequestPending_ = true;
@@ -220,7 +237,12 @@ void MDIForm1::CloseWhenIdle() {
         });
         return;
     }
+    // The copy that asked has already asked every copy; this close must not
+    // ask them once more (a copy whose user just said Cancel would be asked
+    // again for every copy that closes).
+    closingOnRequest_ = true;
     close();
+    closingOnRequest_ = false;
 }
 
 bool MDIForm1::MDIForm_QueryUnload() {
@@ -248,7 +270,7 @@ void MDIForm1::MDIForm_Unload() {
     RegSetBinaryByte(run_.registry, win::HKEY_CURRENT_USER, Text(run_.state.profile.registryKey),
                      QStringLiteral("BinaryValue"), QString::number(run_.state.Language));
 
-    run_.options.closeProgram(Text(run_.state.profile.programName));
+    if (!closingOnRequest_) run_.options.closeProgram(Text(run_.state.profile.programName));
 }
 
 void MDIForm1::SetFmMenuEnabled(bool enabled) {

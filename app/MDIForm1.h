@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 #include "forms/FormContext.h"
 #include "winsupport/WinTypes.h"
@@ -11,6 +12,7 @@
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QTimer;
 class QToolBar;
 
@@ -36,6 +38,8 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     // A request from outside to end the program (another copy quitting): the
     // window closes the normal way, with its question, but only once no
     // transfer runs and no modal window is up, so nothing is cut off halfway.
+    // Such a close ends this copy alone; only a close the user starts here
+    // asks the other copies to end.
     void CloseWhenIdle();
 
     // The channel part of a decode. SetNumOf: the channel tables from the
@@ -50,6 +54,10 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     void Combo1_DropDown();
     void ComboCom_Click();
     void ComboCom_LostFocus();
+    // The status bar's port panels: the chosen number, and the device it stands
+    // for, or that its line dropped and the port is closed (in the language of
+    // the program, so a language switch runs it again).
+    void UpdatePortStatus();
 
     // Menu commands.
     void MNNew_Click();
@@ -125,7 +133,16 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     void BuildMenus();
     void BuildToolbar();
     void BuildCoolBar();
-    void UpdatePortStatus();
+    // The message of a chosen port that cannot be opened.
+    void ReportPortNotOpened();
+    // Read and Write open the chosen port again when its line dropped; false,
+    // after the port's message, when it cannot be opened.
+    bool OpenChosenPortAgain();
+    // The forms whose captions a switch to Traditional converts, in order.
+    std::vector<QWidget*> TraditionalForms();
+    // Every channel of the grid shown again from the channel tables, with the
+    // option texts of the current language; an empty channel is cleared.
+    void RedrawChannelGrid();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
     win::LRESULT BandComboWndProc(win::HWND window, win::UINT message, win::WPARAM wParam,
@@ -135,10 +152,14 @@ class MDIForm1 : public QMainWindow, public MainWindowLink {
     std::unique_ptr<RadioTransfer> transfer_;
     bool closeRequestPending_ = false;
     bool askingToClose_ = false;
+    bool closingOnRequest_ = false;  // the close runs at another copy's request
     std::unique_ptr<DataFileCommands> dataFiles_;
     std::unique_ptr<ServiceSwitches> serviceSwitches_;
     win::WNDPROC bandComboProc_ = 0;       // BandComboWndProc, as installed
     win::WNDPROC BandComboOldWndProc = 0;  // the band selector's own procedure
+
+    // The program's printer: what the user chose for one print stays for the next.
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace qav

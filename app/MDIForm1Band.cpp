@@ -33,6 +33,11 @@ void MDIForm1::Combo1_DropDown() {
 void MDIForm1::Combo1_Click() {
     BandSelection& band = run_.state.band;
     LimitsFromText(Combo1->Text(), band);
+    // A choice the user makes asks however it was made: in the open list or
+    // with the keys on the closed selector, which changes the band without a
+    // list ever opening. A change by the program (a decode, the restore
+    // below) only moves the limits.
+    if (Combo1->ClickByUser()) band.BandChangeByProgram = false;
     if (!band.BandChangeByProgram && Combo1->ListIndex() != band.PrevBandIndex) {
         const int language = run_.state.Language;
         const LangText title{"注意！", "Be careful!", "注意！"};
@@ -50,6 +55,7 @@ void MDIForm1::Combo1_Click() {
         }
     }
     band.BandChangeByProgram = true;
+    band.PrevBandIndex = Combo1->ListIndex();  // the next choice is measured from here
 }
 
 void MDIForm1::ResetBandSelection() {
@@ -65,20 +71,34 @@ void MDIForm1::ComboCom_Click() {
         MSComm1->SetPortOpen(true);  // a port that cannot be opened stays closed
     }
     if (!MSComm1->PortOpen() && ComboCom->ListIndex() >= 0) {
-        const QString n = ComboCom->Text();
-        const int language = run_.state.Language;
-        const LangText title{"错误", "Mistake", "錯誤"};
-        const LangText before{"串行端口", "Serial port", "串行端口"};
-        const LangText after{"无效或已被其它程序使用，请选择其他串口或关闭其程序.",
-                             "Invalid or has already been used by other procedures, please choose other "
-                             "bunches of mouths or close its procedure.",
-                             "無效或已被其它程式使用，請選擇其他串口或關閉其程式."};
-        run_.msgbox.ShowMessage(before.Pick(language) + n + after.Pick(language), MB_ICONEXCLAMATION,
-                                title.Pick(language));
+        ReportPortNotOpened();
         ComboCom->SetListIndex(-1);
     }
     ComboCom->hide();
     UpdatePortStatus();
+}
+
+void MDIForm1::ReportPortNotOpened() {
+    const QString n = ComboCom->Text();
+    const int language = run_.state.Language;
+    const LangText title{"错误", "Mistake", "錯誤"};
+    const LangText before{"串行端口", "Serial port", "串行端口"};
+    const LangText after{"无效或已被其它程序使用，请选择其他串口或关闭其程序.",
+                         "Invalid or has already been used by other procedures, please choose other "
+                         "bunches of mouths or close its procedure.",
+                         "無效或已被其它程式使用，請選擇其他串口或關閉其程式."};
+    run_.msgbox.ShowMessage(before.Pick(language) + n + after.Pick(language), MB_ICONEXCLAMATION,
+                            title.Pick(language));
+}
+
+bool MDIForm1::OpenChosenPortAgain() {
+    // Closed with a port still chosen: its line dropped (the cable was pulled).
+    if (MSComm1->PortOpen() || ComboCom->ListIndex() < 0) return true;
+    const bool opened = MSComm1->SetPortOpen(true);
+    UpdatePortStatus();
+    // The port stays chosen either way: plugged in again, the next try works.
+    if (!opened) ReportPortNotOpened();
+    return opened;
 }
 
 void MDIForm1::ComboCom_LostFocus() {
@@ -87,8 +107,14 @@ void MDIForm1::ComboCom_LostFocus() {
 
 void MDIForm1::UpdatePortStatus() {
     StatusPanel1->setText(QStringLiteral("COM: ") + ComboCom->Text());
-    // Which device the number stands for, so the user can tell the adapters apart.
     const int port = ComboCom->Text().toInt();
+    if (port > 0 && !MSComm1->PortOpen()) {
+        const LangText dropped{"连接已断开，端口已关闭", "The line dropped, the port is closed",
+                               "連接已斷開，端口已關閉"};
+        StatusPanel2->setText(dropped.Pick(run_.state.Language));
+        return;
+    }
+    // Which device the number stands for, so the user can tell the adapters apart.
     StatusPanel2->setText(port > 0 ? MSComm1->PortMap().DeviceText(port) : QString());
 }
 

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QScopeGuard>
 #include <QUrl>
 
 #include "app/ApplyLanguageCaptions.h"
@@ -18,6 +20,10 @@
 #include "forms/Form3.h"
 #include "forms/Form4.h"
 #include "forms/Form5.h"
+#include "forms/MSFlexGrid.h"
+#include "forms/RunState.h"
+#include "image/Language.h"
+#include "print/FrmPrint.h"
 #include "winsupport/AppPaths.h"
 #include "winsupport/VbComboBox.h"
 
@@ -84,10 +90,6 @@ void MDIForm1::BuildMenus() {
     MNF1 = item(MNHelp, "MNF1", "帮助主题(F1)", QKeySequence(Qt::Key_F1), &MDIForm1::MNF1_Click);
     MNAbout =
         item(MNHelp, "MNAbout", "帮助(&H)", QKeySequence(Qt::CTRL | Qt::Key_A), &MDIForm1::MNAbout_Click);
-    // The print-out and the Traditional captions are not built yet: their items
-    // stay visible but cannot be chosen.
-    MNPrint->setEnabled(false);
-    MNChineseF->setEnabled(false);
 }
 
 void MDIForm1::MNQuit_Click() {
@@ -95,9 +97,11 @@ void MDIForm1::MNQuit_Click() {
 }
 
 void MDIForm1::MNRead_Click() {
+    if (!transfer_->Reading && !transfer_->Writing && !OpenChosenPortAgain()) return;
     transfer_->MNRead_Click();
 }
 void MDIForm1::MNWrite_Click() {
+    if (!transfer_->Reading && !transfer_->Writing && !OpenChosenPortAgain()) return;
     transfer_->MNWrite_Click();
 }
 
@@ -122,14 +126,63 @@ void MDIForm1::MNCommPort_Click() {
     ComboCom->SetFocus();
 }
 
+// Choosing the language that is already active applies its captions again.
 void MDIForm1::MNChineseJ_Click() {
-    run_.state.Language = 0;
+    run_.state.Language = LangSimplified;
     ApplyLanguageCaptions(run_);
+    RedrawChannelGrid();
 }
 
 void MDIForm1::MNEnglish_Click() {
-    run_.state.Language = 1;
+    run_.state.Language = LangEnglish;
     ApplyLanguageCaptions(run_);
+    RedrawChannelGrid();
+}
+
+void MDIForm1::MNChineseF_Click() {
+    if (run_.state.Language == LangTraditional) return;
+    // Traditional is made from the Simplified captions, never from English ones.
+    if (run_.state.Language == LangEnglish) {
+        run_.state.Language = LangSimplified;
+        ApplyLanguageCaptions(run_);
+    }
+    run_.state.Language = LangTraditional;
+    for (QWidget* form : TraditionalForms())
+        if (form != nullptr) run_.stringJorF.ConvertFormToTraditional(*form);
+    RedrawChannelGrid();
+}
+
+std::vector<QWidget*> MDIForm1::TraditionalForms() {
+    // The About box and the progress window are built anew each time they are
+    // shown: the About box is converted then (MNAbout_Click), and the progress
+    // window has no caption but the texts each transfer sets from its own
+    // literals. FrmPrint too is built for each print and takes its title and
+    // its buttons' captions from its own three-language literals.
+    return {this, run_.forms.form1, run_.forms.form2, run_.forms.form3, run_.forms.form4, run_.forms.form5};
+}
+
+void MDIForm1::RedrawChannelGrid() {
+    // The grid's cells hold copies of the editor lists' texts: every channel is
+    // shown again from the channel tables, in the lists' new language.
+    if (run_.forms.form1 == nullptr) return;  // before the main window has loaded its forms
+    const ChannelTables& tables = run_.state.channels;
+    Form1& form1 = *run_.forms.form1;
+    MSFlexGrid& grid = *form1.Grid1;
+    // Option column k of the tables (k from 2) is grid column k + 3.
+    const int lastOptionColumn = Form1::kColFirstOption + tables.optionColumns() - 3;
+    const auto item = [](const VbComboBox* list, int index) { return list ? list->List(index) : QString(); };
+    for (int r = 1; r <= tables.channelCount(); ++r) {
+        if (tables.ChannelFreq(r - 1, 0).empty()) {
+            form1.ClearNO(r);
+            continue;
+        }
+        grid.SetTextMatrix(r, Form1::kColReceive, QString::fromStdString(tables.ChannelFreq(r - 1, 0)));
+        grid.SetTextMatrix(r, Form1::kColTransmit, QString::fromStdString(tables.ChannelFreq(r - 1, 1)));
+        grid.SetTextMatrix(r, Form1::kColReceiveTone, item(form1.Combo1, tables.ChannelOptions(r - 1, 0)));
+        grid.SetTextMatrix(r, Form1::kColTransmitTone, item(form1.Combo1, tables.ChannelOptions(r - 1, 1)));
+        for (int c = Form1::kColFirstOption; c <= lastOptionColumn; ++c)
+            grid.SetTextMatrix(r, c, item(form1.Combo5(c), tables.ChannelOptions(r - 1, c - 3)));
+    }
 }
 
 void MDIForm1::MNF1_Click() {
@@ -145,8 +198,23 @@ void MDIForm1::MNF1_Click() {
 void MDIForm1::MNAbout_Click() {
     FrmAbout about(run_.state, run_.forms.form1, this);
     ApplyCaptionsTo(about, run_.state.Language);
-    if (run_.state.Language == 2) about.lblVersion->setText(QStringLiteral("繁體中文版 V1.00"));
+    if (run_.state.Language == LangTraditional) {
+        run_.stringJorF.ConvertFormToTraditional(about);
+        about.lblVersion->setText(QStringLiteral("繁體中文版 V1.00"));
+    }
     about.exec();
+}
+
+void MDIForm1::MNPrint_Click() {
+    // The channel grid does not redraw while the preview is up, and redraws
+    // again however the preview ends.
+    MSFlexGrid& grid = *run_.forms.form1->Grid1;
+    grid.SetRedraw(false);
+    const auto redrawAgain = qScopeGuard([&grid] { grid.SetRedraw(true); });
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    FrmPrint preview(run_.Context(), *printer_, this);
+    preview.PrintContent();
+    preview.exec();
 }
 
 void MDIForm1::Toolbar1_ButtonClick(const QString& key) {
@@ -183,9 +251,5 @@ void MDIForm1::MNReset_Click() {
 void MDIForm1::Command1_Click() {
     dataFiles_->Command1_Click();
 }
-
-// Commands that come with the print-out and the Traditional captions.
-void MDIForm1::MNPrint_Click() {}
-void MDIForm1::MNChineseF_Click() {}
 
 }  // namespace qav

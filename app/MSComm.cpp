@@ -12,11 +12,12 @@
 // same process off the port (TIOCEXCL alone does not stop root).
 //
 // A line that drops (read sees end of file or EIO, poll reports a hang-up)
-// leaves the port reported open, as a serial control does when its adapter is
-// pulled: the program keeps its port selection, Output returns false, no
-// further events arrive and the transfer's watchdog ends a transfer in
-// progress with the communication error. Choosing the port again (close,
-// open) starts afresh. A tty never raises SIGPIPE (only pipes and sockets do)
+// stops the events at once and closes the port on the next turn of the event
+// loop, then says so by LineDropped: a pulled adapter leaves nothing open
+// that would have to be closed by hand before the same port works again, and
+// the port number stays for the next open. Output returns false meanwhile,
+// and the transfer's watchdog ends a transfer in progress with the
+// communication error. A tty never raises SIGPIPE (only pipes and sockets do)
 // and the port refuses anything that is not a tty, so a write to a gone
 // device only fails with EIO; the descriptor is non-blocking, so a stuck
 // device never blocks the UI either.
@@ -239,7 +240,7 @@ void MSComm::WritePending() {
             writeNotifier_->setEnabled(true);
             return;
         }
-        LineDropped(ErrnoText("line dropped while writing", written < 0 ? errno : EIO));
+        DropLine(ErrnoText("line dropped while writing", written < 0 ? errno : EIO));
         return;
     }
     writeNotifier_->setEnabled(false);
@@ -263,12 +264,11 @@ void MSComm::ReadAvailable() {
         if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             // An empty read normally ends here; a hang-up that shows only in
             // poll must still stop the notifier, or it fires forever.
-            if (LineHungUp(fd_)) LineDropped(QStringLiteral("line hung up"));
+            if (LineHungUp(fd_)) DropLine(QStringLiteral("line hung up"));
             return;
         }
         if (got == 0 && !LineHungUp(fd_)) return;
-        LineDropped(got == 0 ? QStringLiteral("line hung up")
-                             : ErrnoText("line dropped while reading", errno));
+        DropLine(got == 0 ? QStringLiteral("line hung up") : ErrnoText("line dropped while reading", errno));
         return;
     }
 }
@@ -285,12 +285,22 @@ void MSComm::RaiseReceiveEventIfDue() {
     emit OnComm();
 }
 
-void MSComm::LineDropped(const QString& why) {
+void MSComm::DropLine(const QString& why) {
+    if (lineDropped_) return;
     lineDropped_ = true;
     portError_ = why;
     outPending_.clear();
     readNotifier_->setEnabled(false);
     writeNotifier_->setEnabled(false);
+    // Closed later, not here: this may run inside Output or inside a notifier,
+    // whose caller still uses the descriptor. A port closed or reopened in
+    // between is left as it is.
+    QTimer::singleShot(0, this, [this, why, descriptor = fd_] {
+        if (fd_ != descriptor || !lineDropped_) return;
+        CloseDevice();
+        portError_ = why;
+        emit LineDropped();
+    });
 }
 
 }  // namespace qav

@@ -47,7 +47,7 @@ class MSComm : public QObject {
     bool SetPortOpen(bool open);
 
     // Why the last operation failed; empty after a success. After the device
-    // hung up it says so, while PortOpen() stays true (see MSComm.cpp).
+    // hung up it says so, and the port is closed (see MSComm.cpp).
     QString PortError() const { return portError_; }
 
     // OnComm is raised whenever, after bytes arrive, at least RThreshold bytes
@@ -74,6 +74,10 @@ class MSComm : public QObject {
 
   signals:
     void OnComm();
+    // The line hung up or failed and the port has been closed; CommPort stays,
+    // so opening again takes the same port. Raised from the event loop, never
+    // from inside a call on this object.
+    void LineDropped();
 
   private:
     void CloseDevice();
@@ -81,7 +85,7 @@ class MSComm : public QObject {
     void OnReadable();
     void OnWritable();
     void WritePending();
-    void LineDropped(const QString& why);
+    void DropLine(const QString& why);
     void RaiseReceiveEventIfDue();
     void ScheduleThresholdCheck();
 

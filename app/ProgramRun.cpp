@@ -25,6 +25,7 @@ QString Text(std::string_view s) {
 ProgramRun::ProgramRun(const ModelProfile& model, ProgramOptions opts, const ModelVariant& modelVariant)
     : state(model),
       msgbox(state.Language, Text(model.programName)),
+      stringJorF(opts.toTraditional),
       registry(UserConfigFolder(model.programName) + QStringLiteral("/registry")),
       options(std::move(opts)),
       variant(modelVariant) {
@@ -52,8 +53,8 @@ void ProgramRun::CommitOpenEdits() {
 void ProgramRun::DecodeImage() {
     ImageBinding(*this).DecodeImage();
 }
-bool ProgramRun::EncodeImage() {
-    return ImageBinding(*this).EncodeImage();
+bool ProgramRun::EncodeImage(ImageBinding::EncodeFor purpose) {
+    return ImageBinding(*this).EncodeImage(purpose);
 }
 
 QString ProgramRun::UserFolder() const {

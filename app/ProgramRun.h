@@ -7,10 +7,12 @@
 #include <memory>
 #include <optional>
 
+#include "app/ImageBinding.h"
 #include "app/SerialPortMap.h"
 #include "forms/FormContext.h"
 #include "forms/ModelVariant.h"
 #include "forms/RunState.h"
+#include "lang/ModuleStringJorF.h"
 #include "winsupport/ModuleMsgbox.h"
 #include "winsupport/Registry.h"
 #include "winsupport/VbCommonDialog.h"
@@ -34,6 +36,9 @@ struct ProgramOptions {
     // App.Path, the folder of the files shipped with the program (default data,
     // help) and where the file dialogs start. Default: the executable's folder.
     std::optional<QString> programFolder;
+    // The Simplified-to-Traditional mapping of the Traditional captions.
+    // Default: OpenCC's.
+    TraditionalMapping toTraditional;
 };
 
 class ProgramRun {
@@ -58,11 +63,13 @@ class ProgramRun {
     // ReadImage into the editing forms and channel tables.
     void DecodeImage();
     // The editing forms and channel tables into WriteImage. False when a field
-    // cannot be encoded: the user was told which, and nothing may be sent or saved.
-    bool EncodeImage();
+    // cannot be encoded: the user was told which, and nothing may be sent or
+    // saved. The refusal speaks of a write unless the image is for a save.
+    bool EncodeImage(ImageBinding::EncodeFor purpose = ImageBinding::EncodeFor::Write);
 
     RunState state;
     ModuleMsgbox msgbox;
+    ModuleStringJorF stringJorF;  // ToTraditional, ConvertFormToTraditional
     win::Registry registry;
     FormSet forms;
     ProgramOptions options;

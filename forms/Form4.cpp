@@ -1,5 +1,6 @@
 #include "forms/Form4.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QVBoxLayout>
 
@@ -59,14 +60,44 @@ Form4::Form4(FormContext& context, QWidget* parent) : MdiChildForm(parent), cont
         grid->addWidget(Label2[i], 1, 2);
         column->addWidget(Frame1[i]);
 
+        // The ends of a slider's scale grey out with it, so that a locked
+        // slider looks locked.
+        Label1[i]->setEnabled(false);
+        Label2[i]->setEnabled(false);
+        Slider1[i]->installEventFilter(this);
         connect(Slider1[i], &VbSlider::Change, this, [this, i] { Slider1_Change(i); });
         connect(Slider1[i], &VbSlider::Scroll, this, [this, i] { Slider1_Scroll(i); });
     }
     column->addStretch(1);
     connect(TabStrip1, &VbTabStrip::Click, this, &Form4::TabStrip1_Click);
 
+    // Holds the focus itself while no slider takes input (see showEvent).
+    setFocusPolicy(Qt::ClickFocus);
+
     resize(TwipsToPixels(6600), TwipsToPixels(5000));
     Form_Load();
+}
+
+bool Form4::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) {
+        for (int i = 0; i < 3; ++i) {
+            if (watched != Slider1[i]) continue;
+            Label1[i]->setEnabled(Slider1[i]->isEnabled());
+            Label2[i]->setEnabled(Slider1[i]->isEnabled());
+        }
+    }
+    return MdiChildForm::eventFilter(watched, event);
+}
+
+void Form4::showEvent(QShowEvent* event) {
+    MdiChildForm::showEvent(event);
+    // The keys are for the sliders. Locked, they cannot take the focus, and
+    // the form keeps it rather than the tab strip, where the arrow keys would
+    // change the tab and the focus frame would look like the way in.
+    if (Slider1[0]->isEnabled())
+        Slider1[0]->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
 }
 
 void Form4::Form_Load() {

@@ -36,6 +36,10 @@ class Form4 : public MdiChildForm {
     std::array<VbLabel*, 3> Label2{};    // at the slider's high end
     std::array<VbLabel*, 3> Label3{};    // section caption and grade
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Form_Load();
     bool HighPowerTabSelected() const;

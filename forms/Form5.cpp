@@ -149,13 +149,11 @@ void Form5::LayOutForm() {
 
 void Form5::Form_Load() {
     const RunState& state = context_.state;
-    const FmValues& fm = state.fm;
     const int rowTwips = std::max(kRowTwips, PixelsToTwips(MSFGrid->fontMetrics().height() + 6));
     for (int i = 1; i <= kFmChannelCount; ++i) {
         MSFGrid->SetTextMatrix(i, kColChannel, QString::number(i));
         MSFGrid->SetRowHeight(i, rowTwips);
         Combo1[0]->AddItem(QString::number(i));
-        MSFGrid->SetTextMatrix(i, kColFrequency, QString::fromStdString(fm.FmChannelFreq[i - 1]));
     }
     MSFGrid->SetColAlignment(kColChannel, MSFlexGrid::flexAlignCenterCenter);
     MSFGrid->SetColAlignment(kColFrequency, MSFlexGrid::flexAlignCenterCenter);
@@ -165,12 +163,18 @@ void Form5::Form_Load() {
     Combo1[1]->SetList(0, simplified ? Utf8("频道") : QStringLiteral("Channel"));
     Combo1[1]->SetList(1, simplified ? Utf8("频率(MHz)") : QStringLiteral("Frequency(MHz)"));
 
+    ShowFmValues();
+    resize(minimumSizeHint());
+}
+
+void Form5::ShowFmValues() {
+    const FmValues& fm = context_.state.fm;
+    for (int i = 1; i <= kFmChannelCount; ++i)
+        MSFGrid->SetTextMatrix(i, kColFrequency, QString::fromStdString(fm.FmChannelFreq[i - 1]));
     Text2->SetText(QString::fromStdString(fm.FmFrequency));
     Combo1[0]->SetText(QString::number(fm.FmChannelNo));
     Combo1[1]->SetListIndex(fm.FmDisplayMode);
     Combo1[2]->SetListIndex(fm.FmStep);
-
-    resize(minimumSizeHint());
 }
 
 void Form5::FitGrid() {
@@ -240,6 +244,7 @@ void Form5::CloseEditors() {
     // otherwise the editor would still hold it and commit on the next move.
     if (FocusTracker::Current() == Text1) MSFGrid->SetFocus();
     HideCellEditor();
+    ClearMessageLine();
 }
 
 void Form5::Text1_LostFocus() {
@@ -281,6 +286,15 @@ void Form5::Label2_Click() {
     Text1->SetText(QString());
 }
 
+void Form5::ClearMessageLine() {
+    Label2->hide();
+}
+
+void Form5::showEvent(QShowEvent* event) {
+    ClearMessageLine();
+    MdiChildForm::showEvent(event);
+}
+
 void Form5::Command1_Click() {
     FmValues& fm = context_.state.fm;
     const auto channel = RoundToWhole(Val(Combo1[0]->Text().toStdString()));
@@ -296,6 +310,11 @@ void Form5::Command1_Click() {
 }
 
 void Form5::Command2_Click() {
+    // What was typed since the last OK goes: left on show, it would look
+    // stored while a save stores the FM values (and a mix, since a channel's
+    // emptiness is taken from the grid).
+    CloseEditors();
+    ShowFmValues();
     HideForm();
 }
 

@@ -4,7 +4,8 @@
 //
 // Unlike the other settings forms this one edits a copy: the values live in
 // the run's FM values, the form fills its controls from them when it loads,
-// and OK copies the controls back (Cancel leaves the values alone). The codec
+// and OK copies the controls back (Cancel leaves the values alone and puts the
+// controls back to them, so the form shows what a save or write stores). The codec
 // sets both sides, and the encoder takes each channel's emptiness from the
 // grid, so a channel cleared in the grid goes out empty even without OK.
 // Entries out of range are told on the form's own message line, never in a
@@ -35,14 +36,17 @@ class Form5 : public MdiChildForm {
     // Commits the cell editor to the channel it was opened for. Whoever reads
     // or writes the radio calls it first while Text1 is visible.
     void Text1_LostFocus();
-    // Closes the cell editor without taking anything from it, for whoever is
-    // about to replace the FM channels.
+    // Closes the cell editor and its message without taking anything from
+    // it, for whoever is about to replace the FM channels.
     void CloseEditors();
     // Puts the frequency of the frequency mode on the 50 kHz raster, or refuses it.
     void Text2_LostFocus();
     void Command1_Click();  // OK: the controls into the FM values, then hide
-    void Command2_Click();  // Cancel: hide, the FM values stay
+    void Command2_Click();  // Cancel: the controls back to the FM values, then hide
     void Label2_Click();    // the message line goes away
+    // Hides the message line, whose entry is no longer on show: when the form
+    // shows again, is refilled or cancelled, and when the language changes.
+    void ClearMessageLine();
 
     static constexpr int kColChannel = 0;
     static constexpr int kColFrequency = 1;
@@ -59,10 +63,15 @@ class Form5 : public MdiChildForm {
     VbCommandButton* Command1 = nullptr;  // OK
     VbCommandButton* Command2 = nullptr;  // Cancel
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void CreateControls();
     void LayOutForm();
     void Form_Load();
+    // The grid's frequencies and the fields from the FM values.
+    void ShowFmValues();
     // Column widths that show the headers and frequencies whole, and the grid to match.
     void FitGrid();
     void FrequencyBox_KeyPress(int& keyAscii);

@@ -363,6 +363,21 @@ void MSFlexGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+void MSFlexGrid::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    // At the end of its rows the view lines the last row up with its bottom
+    // edge, which leaves the top row cut in two under the header. The grid
+    // keeps its top row whole there too: the last rows fit whole below it,
+    // with room to spare at the bottom.
+    const QScrollBar* bar = verticalScrollBar();
+    if (bar->maximum() == 0 || bar->value() != bar->maximum()) return;
+    QHeaderView* rows = verticalHeader();
+    const int whole = rows->sectionPosition(rows->logicalIndex(bar->value()));
+    if (rows->offset() == whole) return;
+    rows->setOffset(whole);
+    viewport()->update();
+}
+
 void MSFlexGrid::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
     FocusTracker::FocusIn(this);

@@ -139,6 +139,7 @@ class MSFlexGrid : public QTableView {
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void scrollContentsBy(int dx, int dy) override;
 
   private:
     win::LRESULT GridWindowProc(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam);

@@ -29,7 +29,12 @@ void MdiChildForm::ShowForm() {
         return;
     }
     show();
-    subWindow_->show();
+    // The command is there to bring the form into view: a minimised one comes
+    // back at its normal size.
+    if (subWindow_->isMinimized())
+        subWindow_->showNormal();
+    else
+        subWindow_->show();
     KeepInsideArea();
     subWindow_->raise();
     if (QMdiArea* area = subWindow_->mdiArea()) area->setActiveSubWindow(subWindow_);

@@ -16,7 +16,7 @@ class MdiChildForm : public QWidget {
 
     // Puts the form into the main window's area, hidden.
     void Load(QMdiArea* area);
-    // Shows the form and brings it to the front.
+    // Shows the form and brings it to the front, at its normal size when it was minimised.
     void ShowForm();
     void HideForm();
     bool IsShown() const;

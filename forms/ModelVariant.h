@@ -4,11 +4,18 @@
 // QAV-730 program fills its variant from model730/, so that the shared code
 // never depends on the other model's code.
 
+#include <functional>
+
 #include "forms/ChannelEditorLayout.h"
 #include "forms/DtmfFormLayout.h"
 #include "forms/FeaturesFormLayout.h"
 
+class QPrinter;
+
 namespace qav {
+
+class CurtPrinter;
+struct FormContext;
 
 struct ModelVariant {
     // Each difference is a member here: a hook (std::function) the shared code
@@ -19,6 +26,11 @@ struct ModelVariant {
     ChannelEditorLayout channelEditor;  // Form1: columns, option lists, new-channel defaults, size
     FeaturesFormLayout featuresForm;    // Form3: shown fields, defaults, entry limits, unlock labels
     DtmfFormLayout dtmfForm;            // Form2: caption, send-mode label, end-code filter
+
+    // The print-out: makes every call of the report on the preview control,
+    // from begin to end document (device: nullptr for the preview, else the
+    // printer, as CurtPrinter::StartDoc takes it). Empty: the QAV-750 report.
+    std::function<void(CurtPrinter& printer, QPrinter*& device, FormContext& context)> printContent;
 };
 
 // The second model's program: nothing differs.

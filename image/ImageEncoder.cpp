@@ -335,9 +335,11 @@ std::vector<EncodeFault> EncodeImage(const ImageFields& fields, const ChannelTab
     // 8. Power-on text; filler.
     enc.PaddedText(kPowerOnText, kPowerOnTextSize, form3.Text31, "Form3.Text31");
 
-    // 9. VFO frequency and offset.
+    // 9. VFO frequency as it stands (a read may have left hex digits in it);
+    // the offset formatted "000.00000" first, so 10 MHz goes out as 010.00000.
     enc.Frequency(kVfoFrequency, form3.Text20, "Form3.Text20");
-    enc.Frequency(kVfoOffset, form3.Text21, "Form3.Text21");
+    const std::string& vfoOffset = form3.Text21;
+    enc.Frequency(kVfoOffset, IsNumeric(vfoOffset) ? FormatFixed(Val(vfoOffset), 5, 3) : vfoOffset, "Form3.Text21");
 
     // 10. VFO tones.
     enc.ToneListIndex(kVfoRxTone, form3.Combo22, "Form3.Combo22");

@@ -37,7 +37,7 @@ enum class EncodeProblem {
     NotAnItem,         // list index that is no item of the list (or a flag not 0/1)
     OutOfByteRange,    // a number outside 0..255
     NotANumber,        // a channel-number text that is not numeric
-    NotAFrequency,     // not a decimal frequency text (ChannelFreq, Text20, Text21)
+    NotAFrequency,     // not a frequency text (ChannelFreq, Text20, Text21)
     NotATone,          // a tone text that is not in the ToneTable
     NotAnFmFrequency,  // not 76..108 MHz on the 50 kHz raster
     NotOneByte,        // a character above U+00FF (or text that is not UTF-8)

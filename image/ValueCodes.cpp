@@ -17,8 +17,34 @@ constexpr std::int64_t kFmLowestHundredths = 7600;    // 76.00 MHz, code 00 00
 constexpr std::int64_t kFmHighestHundredths = 10800;  // 108.00 MHz
 constexpr std::int64_t kFmStepHundredths = 5;         // 50 kHz
 
-std::uint8_t BcdPair(std::string_view digits, std::size_t at) {
-    return static_cast<std::uint8_t>(((digits[at] - '0') << 4) | (digits[at + 1] - '0'));
+// The value of an upper-case hex digit (a decimal digit is one too).
+int HexDigitValue(char c) {
+    return c >= 'A' ? c - 'A' + 10 : c - '0';
+}
+
+std::uint8_t DigitPair(std::string_view digits, std::size_t at) {
+    return static_cast<std::uint8_t>((HexDigitValue(digits[at]) << 4) | HexDigitValue(digits[at + 1]));
+}
+
+// The four bytes in image order of eight digits d1..d8: +0 = d7 d8 .. +3 = d1 d2.
+std::array<std::uint8_t, 4> PackedDigits(std::string_view digits) {
+    return {DigitPair(digits, 6), DigitPair(digits, 4), DigitPair(digits, 2), DigitPair(digits, 0)};
+}
+
+// The text a read gives for any four bytes: three digits, a point, five
+// digits, every digit 0-9 or A-F. The radio's memory need not hold decimal
+// digits (an erased one holds FF), and such a text must go back as it came.
+bool IsReadFrequencyText(std::string_view text) {
+    if (text.size() != 9 || text[3] != '.') {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (i != 3 && !((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string SafeSubstr(std::string_view text, std::size_t pos, std::size_t count) {
@@ -66,14 +92,17 @@ int FreqBcdByte(std::string_view text, int n) {
 }
 
 std::optional<std::array<std::uint8_t, 4>> FreqBcdBytes(std::string_view text) {
+    if (IsReadFrequencyText(text)) {
+        // Pair by pair, as read: "FFF.F0000" is 00 00 FF FF.
+        return PackedDigits(std::string(text.substr(0, 3)) + std::string(text.substr(4)));
+    }
     const std::optional<std::int64_t> tenHz = ParseScaledDecimal(text, 5, kMaxFreqTenHz);
     if (!tenHz) {
         return std::nullopt;
     }
     std::string digits = std::to_string(*tenHz);
     digits.insert(0, 8 - digits.size(), '0');
-    return std::array<std::uint8_t, 4>{BcdPair(digits, 6), BcdPair(digits, 4), BcdPair(digits, 2),
-                                       BcdPair(digits, 0)};
+    return PackedDigits(digits);
 }
 
 // ---- ToneCode --------------------------------------------------------------

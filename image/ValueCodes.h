@@ -42,10 +42,15 @@ std::string FreqBcdText(std::span<const std::uint8_t, 4> bytes);
 // simply absent (a short text never reads out of range).
 int FreqBcdByte(std::string_view text, int n);
 
-// Strict encoder: a decimal frequency text in MHz (digits with at most one
-// point, at most three integer digits and five significant decimals, e.g.
-// "435.12500", "435.125", "010.00000") -> the 4 bytes in image order.
-// Anything else (empty, letters, sign, blanks, >= 1000 MHz) gives nullopt.
+// Strict encoder -> the 4 bytes in image order, for
+// - a text as FreqBcdText gives it, three digits, a point and five digits,
+//   each 0-9 or A-F: pair by pair as hex, so that what a read gave goes back
+//   unchanged ("FFF.FFFFF" FF FF FF FF, "435.1A500" 00 A5 51 43);
+// - a decimal frequency text in MHz (digits with at most one point, at most
+//   three integer digits and five significant decimals, e.g. "435.125",
+//   "10.00000"), by its value.
+// Anything else (empty, other letters, lower case, sign, blanks, >= 1000 MHz)
+// gives nullopt.
 std::optional<std::array<std::uint8_t, 4>> FreqBcdBytes(std::string_view text);
 
 // ---- ToneCode --------------------------------------------------------------

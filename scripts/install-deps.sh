@@ -4,10 +4,11 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-base-dev libgl-dev
   libopencc-dev opencc
   libgtest-dev libgmock-dev
   xvfb xauth fonts-wqy-microhei
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -17,7 +17,12 @@ VbComboBox::VbComboBox(QWidget* parent, Style style) : QComboBox(parent) {
         connect(edit, &KeyFilteredLineEdit::KeyPress, this, &VbComboBox::KeyPress);
         connect(edit, &QLineEdit::textEdited, this, &VbComboBox::Change);
     }
-    connect(this, &QComboBox::activated, this, &VbComboBox::Click);
+    connect(this, &QComboBox::activated, this, [this] {
+        const bool wasByUser = clickByUser_;
+        clickByUser_ = true;
+        emit Click();
+        clickByUser_ = wasByUser;
+    });
 }
 
 int VbComboBox::ListIndex() const {
@@ -31,7 +36,12 @@ bool VbComboBox::SetListIndex(int index) {
     if (index < -1 || index >= count()) return false;
     setCurrentIndex(index);
     if (index == -1 && isEditable()) setEditText(QString());
+    // A handler answering the user's choice may set the list itself: that
+    // Click is the code's.
+    const bool wasByUser = clickByUser_;
+    clickByUser_ = false;
     emit Click();
+    clickByUser_ = wasByUser;
     return true;
 }
 

@@ -49,6 +49,10 @@ class VbComboBox : public QComboBox, public FocusClient {
     // otherwise puts back the item chosen last, so -1 never stays behind.
     void SetKeepsItemOnLeave(bool keeps) { keepsItemOnLeave_ = keeps; }
 
+    // True while Click runs for a choice the user made (in the open list, or
+    // with the keys on the closed control); false for a Click raised by code.
+    bool ClickByUser() const { return clickByUser_; }
+
     void SetFocus() { FocusTracker::SetFocus(this); }
     // Opens the list at once, as the F4 key does.
     void OpenList() { showPopup(); }
@@ -74,6 +78,7 @@ class VbComboBox : public QComboBox, public FocusClient {
     void TakeTypedTextAsItem();
 
     bool keepsItemOnLeave_ = false;
+    bool clickByUser_ = false;
 };
 
 }  // namespace qav

@@ -26,6 +26,7 @@ QString ChooseFileWithDialog(const FileDialogRequest& request) {
     dialog.setFileMode(request.fileMustExist && !save ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setNameFilters(request.nameFilters);
     if (request.selectedFilter >= 0 && request.selectedFilter < request.nameFilters.size())
         dialog.selectNameFilter(request.nameFilters.at(request.selectedFilter));
@@ -47,6 +48,7 @@ FileDialogRequest VbCommonDialog::Request(FileDialogRequest::Mode mode) const {
     request.selectedFilter = FilterIndex - 1;
     request.confirmOverwrite = (Flags & cdlOFNOverwritePrompt) != 0;
     request.fileMustExist = (Flags & cdlOFNFileMustExist) != 0;
+    request.defaultSuffix = DefaultExt;
     request.owner = owner_;
     return request;
 }

@@ -31,6 +31,7 @@ struct FileDialogRequest {
     int selectedFilter = 0;   // index into nameFilters
     bool confirmOverwrite = false;
     bool fileMustExist = false;
+    QString defaultSuffix;  // given to a name chosen without a type of its own; "" none
     QWidget* owner = nullptr;
 };
 
@@ -55,6 +56,7 @@ class VbCommonDialog {
     int FilterIndex = 1;
     QString InitDir;
     int Flags = 0;
+    QString DefaultExt;  // the type a name without one gets, without its dot
 
     void ShowOpen();
     void ShowSave();

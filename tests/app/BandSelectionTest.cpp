@@ -5,7 +5,9 @@
 #include <QWheelEvent>
 
 #include "app/MDIForm1.h"
+#include "forms/Form1.h"
 #include "forms/Form3.h"
+#include "forms/MSFlexGrid.h"
 #include "tests/support/ProgramFixture.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbTextBox.h"
@@ -82,13 +84,56 @@ TEST_F(BandSelectionTest, QuestionIsInTheCurrentLanguage) {
     EXPECT_EQ(answerer.boxes[0].buttons.value(IDCANCEL), QString("取消"));
 }
 
-TEST_F(BandSelectionTest, KeyboardChangeWithoutOpeningTheListOnlyMovesTheLimits) {
-    band->setFocus();
+TEST_F(BandSelectionTest, KeysOnTheClosedSelectorAskTheSameQuestion) {
+    struct Case {
+        const char* what;
+        Qt::Key key;
+        int answer;
+        int index;  // the band afterwards
+        int low;
+        const char* fullBand;
+        bool channelKept;
+    };
+    const Case cases[] = {
+        {"Up, cancelled", Qt::Key_Up, IDCANCEL, 2, 400, "435.00000", true},
+        {"Up, OK", Qt::Key_Up, IDOK, 1, 350, "370.00000", false},
+        {"Home, OK", Qt::Key_Home, IDOK, 0, 136, "155.00000", false},
+    };
+    Form1& editor = *Run().forms.form1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Run().MainWindow().ResetBandSelection();
+        editor.Grid1->SetTextMatrix(1, Form1::kColReceive, "435.12500");
+        Run().forms.form3->Text20->SetText("435.00000");
+        answerer.boxes.clear();
+        answerer.answers = {c.answer};
+
+        band->setFocus();
+        QTest::keyClick(band, c.key);
+        ASSERT_EQ(answerer.boxes.size(), 1);
+        EXPECT_EQ(answerer.boxes[0].style, ConfirmStyle);
+        EXPECT_EQ(answerer.boxes[0].text,
+                  QString("Changing the frequency band will remove the channel tabulation, confirm?"));
+        EXPECT_EQ(band->ListIndex(), c.index);
+        EXPECT_EQ(Band().BandLow, c.low);
+        EXPECT_EQ(FullBandFrequency(), QString(c.fullBand));
+        EXPECT_EQ(editor.Grid1->TextMatrix(1, Form1::kColReceive), c.channelKept ? "435.12500" : "");
+        EXPECT_TRUE(Band().BandChangeByProgram);
+    }
+
+    // After a cancelled change the next key asks again, measured from the band kept.
+    Run().MainWindow().ResetBandSelection();
+    answerer.boxes.clear();
+    answerer.answers = {IDCANCEL, IDCANCEL};
     QTest::keyClick(band, Qt::Key_Up);
+    QTest::keyClick(band, Qt::Key_Up);
+    EXPECT_EQ(answerer.boxes.size(), 2);
+    EXPECT_EQ(band->ListIndex(), 2);
+
+    // A key that moves nothing asks nothing.
+    answerer.boxes.clear();
+    QTest::keyClick(band, Qt::Key_Down);
     EXPECT_TRUE(answerer.boxes.isEmpty());
-    EXPECT_EQ(band->ListIndex(), 1);
-    EXPECT_EQ(Band().BandLow, 350);
-    EXPECT_EQ(FullBandFrequency(), QString("435.00000"));
 }
 
 TEST_F(BandSelectionTest, WheelOverTheSelectorNeverChangesTheBand) {

@@ -39,9 +39,21 @@ TEST_F(CloseRequestTest, RequestWhileTheQuestionIsUpAsksNoSecondTime) {
     EXPECT_TRUE(Main().isVisible());
 }
 
-TEST_F(CloseRequestTest, ConfirmedRequestEndsLikeQuit) {
+TEST_F(CloseRequestTest, ConfirmedRequestEndsWithoutAskingTheOtherCopiesAgain) {
+    // The copy that asked has already asked every copy: passing the request
+    // on would put the question once more before a user who just said Cancel.
     answerer.answers = {IDOK};
     Main().CloseWhenIdle();
+    EXPECT_FALSE(Main().isVisible());
+    EXPECT_EQ(answerer.boxes.size(), 1);
+    EXPECT_TRUE(closedPrograms.isEmpty());
+}
+
+TEST_F(CloseRequestTest, AfterACancelledRequestTheUsersOwnQuitStillEndsEveryCopy) {
+    Main().CloseWhenIdle();  // Cancel
+    ASSERT_TRUE(Main().isVisible());
+    answerer.answers = {IDOK};
+    Main().MNQuit_Click();
     EXPECT_FALSE(Main().isVisible());
     EXPECT_EQ(closedPrograms, QStringList{"QAV-750"});
 }

@@ -14,6 +14,7 @@
 #include "tests/support/ListChoice.h"
 #include "winsupport/VbLabel.h"
 #include "winsupport/VbSlider.h"
+#include "winsupport/VbTextBox.h"
 
 namespace qav::test {
 namespace {
@@ -119,6 +120,27 @@ TEST_F(CodecRoundTripTest, ReadEditWriteLeavesTheRadioHoldingExactlyTheEdit) {
     EXPECT_EQ(user.Cell(channel, Form1::kColReceive), QString("433.02500"));
     EXPECT_EQ(user.Cell(channel, Form1::kColTransmit), QString("433.02500"));
     EXPECT_EQ(form3.Combo7->ListIndex(), 1 - beep);
+}
+
+// A radio whose VFO was never set (erased, FF FF FF FF) and with a stray
+// nibble in a channel: read, then written back at once, nothing refused.
+// The VFO frequency comes back through the step list as FFF.F0000, so the
+// radio then holds 00 00 FF FF there; the channel goes back as it came.
+TEST_F(CodecRoundTripTest, RadioWithFrequenciesOutsideDecimalDigitsIsWrittenBackAtOnce) {
+    MemoryImage image = ValidImageOfBand(4);
+    const int record = 2 * kChannelRecordSize;
+    Put(image, record + kRecRxFreq, {0x00, 0xA5, 0x51, 0x43});  // 435.1A500
+    Put(image, kVfoFrequency, {0xFF, 0xFF, 0xFF, 0xFF});
+    radio.SetMemory(ImageBytes(image));
+    Read();
+    ASSERT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
+    answerer.boxes.clear();
+    EXPECT_EQ(Run().forms.form3->Text20->Text(), QString("FFF.F0000"));
+
+    Write();
+    ExpectWritten();
+    EXPECT_EQ(RadioSlice(kVfoFrequency, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0xFF, 0xFF}));
+    EXPECT_EQ(RadioSlice(record + kRecRxFreq, 4), (std::vector<std::uint8_t>{0x00, 0xA5, 0x51, 0x43}));
 }
 
 TEST_F(CodecRoundTripTest, ForceWriteToARadioOfAnotherBandAsksOnceUnlockedAndThenWrites) {

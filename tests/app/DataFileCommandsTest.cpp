@@ -80,6 +80,8 @@ class DataFileCommandsTest : public ProgramFixture {
         EXPECT_EQ(request.nameFilters, NameFiltersFromWindowsFilter(kDataFilter));
         EXPECT_EQ(request.selectedFilter, 0);
         EXPECT_TRUE(request.confirmOverwrite);
+        // A name saved without a type gets the data file's; one opened is taken as typed.
+        EXPECT_EQ(request.defaultSuffix, mode == FileDialogRequest::Mode::Save ? QString("dat") : QString());
         EXPECT_EQ(request.owner, &Main());
     }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <array>
 #include <functional>
 
 #include "app/MDIForm1.h"
@@ -25,6 +26,21 @@ namespace {
 
 using namespace layout;
 using Bytes = std::vector<std::uint8_t>;
+
+// The first line of the encoder's refusal, by language: Simplified, English, Traditional.
+using Refusal = std::array<const char*, 3>;
+const Refusal kWriteRefusal = {
+    "以下数据无效，不能写入，请更正后再试：",
+    "The following data are invalid and can't be written, please correct them and try again:",
+    "以下數據無效，不能寫入，請更正後再試："};
+const Refusal kSaveRefusal = {
+    "以下数据无效，不能保存，请更正后再试：",
+    "The following data are invalid and can't be saved, please correct them and try again:",
+    "以下數據無效，不能儲存，請更正後再試："};
+
+QString RefusalOf(const Refusal& refusal, int language) {
+    return QString::fromUtf8(refusal[std::size_t(language)]);
+}
 
 class ImageBindingTest : public CodecFixture {
   protected:
@@ -402,11 +418,7 @@ TEST_F(ImageBindingTest, DataThatCannotBeEncodedIsRefusedNamingTheField) {
         c.spoil(Run());
         const MemoryImage before = State().WriteImage;
         radio.ClearRecord();
-        const QString text =
-            QString::fromUtf8(c.language == 0 ? "以下数据无效，不能写入，请更正后再试："
-                                              : "The following data are invalid and can't be written, please "
-                                                "correct them and try again:") +
-            "\r\n" + c.field;
+        const QString text = RefusalOf(kWriteRefusal, c.language) + "\r\n" + c.field;
 
         Write();
         ASSERT_EQ(answerer.boxes.size(), 1) << answerer.Texts().join('|').toStdString();
@@ -420,8 +432,24 @@ TEST_F(ImageBindingTest, DataThatCannotBeEncodedIsRefusedNamingTheField) {
         answerer.boxes.clear();
         chosenFiles = {path};
         Run().MainWindow().MNSave_Click();
-        EXPECT_EQ(answerer.Texts(), QStringList{text});
+        EXPECT_EQ(answerer.Texts(), QStringList{RefusalOf(kSaveRefusal, c.language) + "\r\n" + c.field});
         EXPECT_FALSE(QFile::exists(path));
+    }
+}
+
+TEST_F(ImageBindingTest, RefusalSaysSavedForASaveAndWrittenForAWriteInEachLanguage) {
+    Forms().form3->Combo7->SetListIndex(-1);
+    const QString path = QDir(programFolder.path()).filePath("refused.dat");
+    for (int language = 0; language <= 2; ++language) {
+        SCOPED_TRACE(language);
+        State().Language = language;  // the refusal picks its text by the language alone
+        answerer.boxes.clear();
+        Write();
+        chosenFiles = {path};
+        Run().MainWindow().MNSave_Click();
+        ASSERT_EQ(answerer.boxes.size(), 2) << answerer.Texts().join('|').toStdString();
+        EXPECT_EQ(answerer.boxes[0].text.section("\r\n", 0, 0), RefusalOf(kWriteRefusal, language));
+        EXPECT_EQ(answerer.boxes[1].text.section("\r\n", 0, 0), RefusalOf(kSaveRefusal, language));
     }
 }
 

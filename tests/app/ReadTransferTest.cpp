@@ -5,6 +5,7 @@
 
 #include "app/FrmWriting.h"
 #include "app/MDIForm1.h"
+#include "app/MSComm.h"
 #include "app/RadioTransfer.h"
 #include "tests/support/RadioFixture.h"
 
@@ -129,6 +130,63 @@ TEST_F(ReadTransferTest, SilentRadioEndsAfterAboutThreeSecondsAndTheNextReadWork
     Read();
     EXPECT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
     EXPECT_EQ(ReadImageBytes(), PatternMemory(1));
+}
+
+TEST_F(ReadTransferTest, WatchdogEndsOnItsSixtySecondTickWithoutAReply) {
+    radio.SetSilentFrom(0);
+    int readingAfter61 = -1;
+    qsizetype boxesAfter61 = -1;
+    QTimer::singleShot(0, &Run().MainWindow(), [&] {
+        // Ticks by hand from a wait just started, as a handled reply leaves it.
+        Run().MainWindow().TimerW->stop();
+        Transfer().ReplyWait = 0;
+        for (int tick = 1; tick <= 61; ++tick) Transfer().TimerW_Timer();
+        readingAfter61 = Transfer().Reading ? 1 : 0;
+        boxesAfter61 = answerer.boxes.size();
+        Transfer().TimerW_Timer();
+    });
+    Read();
+    EXPECT_EQ(readingAfter61, 1);
+    EXPECT_EQ(boxesAfter61, 0);
+    EXPECT_FALSE(Transfer().Reading);
+    EXPECT_EQ(answerer.Texts(),
+              QStringList{"Communication error, check the line and the serial connection selection!"});
+}
+
+TEST_F(ReadTransferTest, ThresholdIsTwentyForEveryBlockAndOneForEveryAcknowledgement) {
+    // The threshold is looked at on the UI thread when the radio has received
+    // a frame and holds its reply back: the program has sent it and waits.
+    struct Seen {
+        FrameKind kind;
+        int threshold;
+    };
+    std::vector<Seen> seen;
+    QObject* ui = &Run().MainWindow();
+    MSComm* comm = Run().MainWindow().MSComm1;
+    radio.SetFrameObserver([&seen, ui, comm](std::size_t, const sim::ReceivedFrame& frame) {
+        if (frame.kind != FrameKind::Read && frame.kind != FrameKind::Ack) return;
+        QMetaObject::invokeMethod(
+            ui,
+            [&seen, comm, kind = frame.kind] {
+                seen.push_back({kind, comm->RThreshold()});
+            },
+            Qt::BlockingQueuedConnection);
+    });
+    Read();
+    radio.SetFrameObserver(nullptr);
+    ASSERT_EQ(answerer.Texts(), QStringList{"Reading succeeds frequently!"});
+    int requests = 0, acks = 0;
+    for (const Seen& s : seen) {
+        if (s.kind == FrameKind::Read) {
+            ++requests;
+            EXPECT_EQ(s.threshold, 20) << "request " << requests;
+        } else {
+            ++acks;
+            EXPECT_EQ(s.threshold, 1) << "acknowledgement " << acks;
+        }
+    }
+    EXPECT_EQ(requests, 192);
+    EXPECT_EQ(acks, 193);  // the ident's and every block's
 }
 
 TEST_F(ReadTransferTest, AcknowledgementWithoutTheBlockIsNoBlock) {

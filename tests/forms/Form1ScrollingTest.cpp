@@ -97,6 +97,35 @@ TEST_F(Form1ScrollingTest, WheelOverTheGridScrollsOneRowANotchAndLeavesTheWindow
     EXPECT_EQ(FormBar(SB_VERT)->value(), 0);
 }
 
+TEST_F(Form1ScrollingTest, ScrolledToTheEndTheRowsShowWhole) {
+    QScrollBar* bar = grid->verticalScrollBar();
+    const GridScroller waysToTheEnd[] = {
+        {"the last top row set", [this] { grid->SetTopRow(grid->Rows() - 1); }},
+        {"the bar at its end", [bar] { bar->setValue(bar->maximum()); }},
+        {"Ctrl+End", [this] { QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier); }},
+        {"the wheel",
+         [this] {
+             for (int turn = 0; turn < grid->Rows(); ++turn) Turn(grid->viewport(), -120);
+         }},
+    };
+    for (const int language : {1, 0}) {
+        if (language == 0) Run().MainWindow().MNChineseJ_Click();
+        for (const GridScroller& way : waysToTheEnd) {
+            SCOPED_TRACE(testing::Message() << way.what << ", language " << language);
+            grid->SetTopRow(1);
+            grid->SetRow(1);
+            grid->SetFocus();
+            way.scroll();
+            const int top = grid->TopRow() - 1;  // model rows: channel k is row k - 1
+            const int last = grid->Rows() - 2;
+            EXPECT_GT(top, 0) << "scrolled";
+            EXPECT_EQ(grid->rowViewportPosition(top), 0) << "the top row is not cut by the header";
+            EXPECT_LE(grid->rowViewportPosition(last) + grid->rowHeight(last), grid->viewport()->height())
+                << "the last channel shows whole";
+        }
+    }
+}
+
 TEST_F(Form1ScrollingTest, WithoutItsWheelHookTheGridScrollsOnceATurnAsQtDoes) {
     win::MSubclass::SubclassDetachAll(grid->hWnd());
     ExpectEachTurnScrollsOnceAsQtDoes(grid);

@@ -46,8 +46,8 @@ class Form3EntryTest : public ProgramFixture {
 TEST_F(Form3EntryTest, ChannelNumbersStayBetweenOneAndTheLastChannelOrEmpty) {
     const Entry entries[] = {
         {"200", "128", "128"},  // cut back as the third digit arrives
-        {"129", "128", "128"}, {"99", "99", "99"}, {"007", "007", "7"},
-        {"0", "0", ""},        {"", "", ""},       {"1a.2-+", "12", "12"},
+        {"129", "128", "128"}, {"99", "99", "99"}, {"007", "007", "7"},    {"0", "0", ""},
+        {"1", "1", "1"},       {"", "", ""},       {"1a.2-+", "12", "12"},
     };
     form->Option1->click();
     for (VbTextBox* box : {form->Text2, form->Text6}) {

@@ -112,7 +112,7 @@ TEST_F(Form3Test, EditableListsNeverKeepATextThatIsNoItem) {
     }
 }
 
-TEST_F(Form3Test, LanguageChangeWritesEveryCaptionAndSelectsSixtySecondsAgain) {
+TEST_F(Form3Test, LanguageChangeWritesEveryCaptionAndKeepsTheChosenTimeout) {
     struct Expected {
         QWidget* control;
         const char* english;
@@ -150,7 +150,8 @@ TEST_F(Form3Test, LanguageChangeWritesEveryCaptionAndSelectsSixtySecondsAgain) {
         ASSERT_EQ(form->Combo19->ListCount(), 41);
         EXPECT_EQ(form->Combo19->List(0), QString::fromUtf8(language == 0 ? "关闭" : "Off"));
         EXPECT_EQ(form->Combo19->List(40), QString::fromUtf8(language == 0 ? "600秒" : "600S"));
-        EXPECT_EQ(form->Combo19->ListIndex(), 4) << "60 seconds, whatever was chosen";
+        EXPECT_EQ(form->Combo19->ListIndex(), 10) << "the time-out the user chose, in the new language";
+        EXPECT_EQ(form->Combo19->Text(), QString::fromUtf8(language == 0 ? "150秒" : "150S"));
     }
 }
 

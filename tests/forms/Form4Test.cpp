@@ -1,7 +1,9 @@
+#include <QApplication>
 #include <QTest>
 
 #include "app/ApplyLanguageCaptions.h"
 #include "app/MDIForm1.h"
+#include "forms/Form1.h"
 #include "forms/Form4.h"
 #include "tests/support/RadioFixture.h"
 #include "winsupport/VbFrame.h"
@@ -55,6 +57,31 @@ TEST_F(Form4Test, FreshStartHoldsAllSixDefaultsAndShowsTheHighPowerTab) {
     for (VbSlider* slider : Form().Slider1) EXPECT_FALSE(slider->isEnabled()) << "until the service unlock";
     EXPECT_EQ(Form().windowTitle(), QString("Debugging"));
     EXPECT_FALSE(Form().IsShown());
+}
+
+TEST_F(Form4Test, LockedSlidersLookLockedAndTheFocusGoesToThemOnceTheyTakeInput) {
+    MDIForm1& mdi = Run().MainWindow();
+    mdi.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
+    mdi.MNDebug->trigger();
+    ASSERT_TRUE(Form().IsShown());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(Form().Slider1[i]->isEnabled());
+        EXPECT_FALSE(Form().Label1[i]->isEnabled()) << "the ends of a locked scale are greyed";
+        EXPECT_FALSE(Form().Label2[i]->isEnabled());
+    }
+    EXPECT_NE(QApplication::focusWidget(), Form().TabStrip1);
+    EXPECT_TRUE(Form().isAncestorOf(QApplication::focusWidget()) || Form().hasFocus())
+        << "the form in front holds the focus";
+
+    Form().HideForm();
+    Run().forms.form1->ShowForm();
+    for (VbSlider* slider : Form().Slider1) slider->setEnabled(true);  // as the service unlock does
+    mdi.MNDebug->trigger();
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(Form().Label1[i]->isEnabled() && Form().Label2[i]->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), Form().Slider1[0]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(Run().state.grades.PowerGrades[HighPowerHighGrade], 221) << "the keys move the first slider";
 }
 
 TEST_F(Form4Test, LowPowerTabShowsItsGradesWithItsChineseCaptions) {

@@ -6,11 +6,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
+#include <functional>
 
+#include "app/ImageBinding.h"
 #include "app/MDIForm1.h"
 #include "forms/Form3.h"
 #include "forms/Form5.h"
 #include "forms/MSFlexGrid.h"
+#include "image/ImageDecoder.h"
 #include "lang/CaptionCatalogue.h"
 #include "tests/forms/FmGridUser.h"
 #include "tests/forms/GridScrolling.h"
@@ -189,14 +192,29 @@ TEST_F(Form5Test, MessageLineSpeaksTheLanguageStandsBesideTheCellAndGoesOnAClick
     EXPECT_TRUE(form->Text1->Text().isEmpty());
 }
 
-TEST_F(Form5Test, OkTakesTheControlsIntoTheFmValuesAndCancelLeavesThem) {
-    EnterIntoCell(2, "90.1");
-    EnterIntoCell(1, "");
-    EnterIntoFrequencyBox("88.8");
-    ChooseInList(form->Combo1[1], 0);
-    ChooseInList(form->Combo1[2], 1);
-    form->Combo1[0]->SetText("7");
+TEST_F(Form5Test, OkTakesTheControlsIntoTheFmValuesAndCancelPutsBackWhatOkStored) {
+    const auto editEverything = [this](const char* channel2, const char* box, int mode, int step,
+                                       const char* present) {
+        EnterIntoCell(2, channel2);
+        EnterIntoCell(1, "");
+        EnterIntoFrequencyBox(box);
+        ChooseInList(form->Combo1[1], mode);
+        ChooseInList(form->Combo1[2], step);
+        form->Combo1[0]->SetText(present);
+    };
+    // What the form shows: channels 1 to 3, the box, display mode, step, present channel.
+    const auto shown = [this] {
+        return QStringList{Cell(1),
+                           Cell(2),
+                           Cell(3),
+                           form->Text2->Text(),
+                           QString::number(form->Combo1[1]->ListIndex()),
+                           QString::number(form->Combo1[2]->ListIndex()),
+                           form->Combo1[0]->Text()};
+    };
+    const QStringList loaded{"87.50", "", "101.60", "99.00", "1", "2", "3"};
 
+    editEverything("90.1", "88.8", 0, 1, "7");
     QTest::mouseClick(form->Command2, Qt::LeftButton);
     EXPECT_FALSE(form->IsShown());
     EXPECT_EQ(Fm().FmChannelFreq[0], "87.50");
@@ -205,9 +223,16 @@ TEST_F(Form5Test, OkTakesTheControlsIntoTheFmValuesAndCancelLeavesThem) {
     EXPECT_EQ(Fm().FmStep, 2);
     EXPECT_EQ(Fm().FmFrequency, "99.00");
     EXPECT_EQ(Fm().FmChannelNo, 3);
+    EXPECT_EQ(shown(), loaded) << "the cleared channel 1 is back, the typed channel 2 gone";
+    // What a save stores is what the form shows.
+    ASSERT_TRUE(Run().EncodeImage());
+    const FmValues stored = qav::DecodeImage(Run().state.WriteImage, ImageBinding::ContextOf(Run())).fm;
+    EXPECT_EQ(stored.FmChannelFreq[0], "87.50");
+    EXPECT_EQ(stored.FmChannelFreq[1], "");
 
     Run().MainWindow().MNFMset->trigger();
-    EXPECT_EQ(Cell(2), QString("90.10")) << "shown again as the user left it";
+    EXPECT_EQ(shown(), loaded);
+    editEverything("90.1", "88.8", 0, 1, "7");
     QTest::mouseClick(form->Command1, Qt::LeftButton);
     EXPECT_FALSE(form->IsShown());
     EXPECT_EQ(Fm().FmChannelFreq[0], "");
@@ -217,6 +242,46 @@ TEST_F(Form5Test, OkTakesTheControlsIntoTheFmValuesAndCancelLeavesThem) {
     EXPECT_EQ(Fm().FmStep, 1);
     EXPECT_EQ(Fm().FmFrequency, "88.80");
     EXPECT_EQ(Fm().FmChannelNo, 7);
+
+    // Cancel goes back to the last OK, not to what the form loaded.
+    Run().MainWindow().MNFMset->trigger();
+    editEverything("100.5", "", 1, 2, "9");
+    ClickCell(3);
+    QTest::keyClicks(form->Text1, "5");  // an edit still open
+    QTest::mouseClick(form->Command2, Qt::LeftButton);
+    EXPECT_EQ(shown(), (QStringList{"", "90.10", "101.60", "88.80", "0", "1", "7"}));
+    EXPECT_EQ(Fm().FmChannelFreq[2], "101.60");
+}
+
+TEST_F(Form5Test, MessageLineGoesWhenWhatItSpokeOfIsGone) {
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"shown again",
+         [this] {
+             form->SubWindow()->close();
+             Run().MainWindow().MNFMset->trigger();
+         }},
+        {"cancelled",
+         [this] {
+             QTest::mouseClick(form->Command2, Qt::LeftButton);
+             Run().MainWindow().MNFMset->trigger();
+         }},
+        {"refilled by a decode", [this] { Run().DecodeImage(); }},
+        {"another language", [this] { Run().MainWindow().MNChineseJ_Click(); }},
+        {"the same language again", [this] { Run().MainWindow().MNEnglish_Click(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Run().MainWindow().MNEnglish_Click();
+        EnterIntoCell(5, "200");
+        ASSERT_TRUE(form->Label2->isVisible());
+        c.act();
+        ASSERT_TRUE(form->IsShown());
+        EXPECT_FALSE(form->Label2->isVisible());
+    }
 }
 
 TEST_F(Form5Test, OkCommitsAnOpenCellEditAndNeverStoresAListWithoutItem) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ImageTestSupport.h"
+#include "image/ImageDecoder.h"
 #include "image/ImageEncoder.h"
 #include "image/ImageLayout.h"
 
@@ -238,6 +239,54 @@ TEST(EncodeImage, VfoTonesFromTheListIndex) {
     EXPECT_EQ(Slice(image, kVfoRxTone, 4), (std::vector<std::uint8_t>{0x85, 0x08, 0x03, 0x87}));
 }
 
+TEST(EncodeImage, VfoFrequencyAsItStandsAndTheOffsetFormattedFirst) {
+    struct Case {
+        const char* text20;
+        const char* text21;
+        std::vector<std::uint8_t> bytes;  // 1824..1831
+    };
+    const Case cases[] = {
+        {"435.12500", "10.00000", {0x00, 0x25, 0x51, 0x43, 0x00, 0x00, 0x00, 0x01}},
+        {"FFF.F0000", "0.00000", {0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00}},  // an erased VFO, read
+        {"435.1A500", "5.18125", {0x00, 0xA5, 0x51, 0x43, 0x25, 0x81, 0x51, 0x00}},
+        {"136", "10", {0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x00, 0x01}},
+        // "000.00000" rounds what lies below 10 Hz.
+        {"136.00000", "10.000004", {0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x00, 0x01}},
+        {"136.00000", "9.999996", {0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x00, 0x01}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text20) + " / " + c.text21);
+        WorkingState s = DefaultState();
+        s.fields.form3.Text20 = c.text20;
+        s.fields.form3.Text21 = c.text21;
+        MemoryImage image = StaleImage();
+        const auto faults = Encode(s, image);
+        EXPECT_TRUE(faults.empty()) << Listed(faults);
+        EXPECT_EQ(Slice(image, kVfoFrequency, 8), c.bytes);
+    }
+}
+
+// A radio whose memory holds digits outside 0..9 (an erased VFO, a stray
+// nibble in a channel) is written back as it was read: nothing blocks the
+// save or the write until the user retypes the frequency.
+TEST(EncodeImage, FrequenciesReadOutsideDecimalDigitsGoBackAsTheyCame) {
+    MemoryImage read(kQav750);
+    read.Fill(0xFF);
+    test::Put(read, kChannelBlock,
+              {0x00, 0xA5, 0x51, 0x43, 0x00, 0x00, 0x5A, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    test::Put(read, kBandCode, {4});
+    test::Put(read, kVfoOffsetDirection, {1});  // a list with no fallback
+    const DecodedImage decoded = DecodeImage(read, test::EnglishContext());
+    ASSERT_EQ(decoded.tables.ChannelFreq(0, 0), "435.1A500");
+    ASSERT_EQ(decoded.fields.form3.Text20, "FFF.F0000");
+    MemoryImage image = StaleImage();
+    const auto faults = Encode(test::StateOf(decoded), image);
+    EXPECT_TRUE(faults.empty()) << Listed(faults);
+    EXPECT_EQ(Slice(image, kChannelBlock, 8),
+              (std::vector<std::uint8_t>{0x00, 0xA5, 0x51, 0x43, 0x00, 0x00, 0x5A, 0x43}));
+    EXPECT_EQ(Slice(image, kVfoFrequency, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0xFF, 0xFF}));
+}
+
 TEST(EncodeImage, FmChannelsAndSettings) {
     WorkingState s = DefaultState();
     s.fm.FmChannelFreq[0] = "87.50";
@@ -372,9 +421,9 @@ TEST(EncodeFaults, NumbersOutsideAByte) {
 
 TEST(EncodeFaults, TextsThatAreNoFrequency) {
     WorkingState s = DefaultState();
-    SetChannel(s, 0, "435.1A500", "abc");
+    SetChannel(s, 0, "435.1G500", "abc");
     s.fields.form3.Text20 = "";
-    s.fields.form3.Text21 = "FFF.FFFFF";
+    s.fields.form3.Text21 = "ten";
     MemoryImage image = StaleImage();
     const auto faults = Encode(s, image);
     EXPECT_EQ(faults.size(), 4u) << Listed(faults);

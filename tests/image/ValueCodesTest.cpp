@@ -38,7 +38,12 @@ INSTANTIATE_TEST_SUITE_P(Vectors, FreqBcdTest,
                                            FreqCase{"173.99999", {0x99, 0x99, 0x39, 0x17}},
                                            FreqCase{"010.00000", {0x00, 0x00, 0x00, 0x01}},
                                            FreqCase{"000.00000", {0x00, 0x00, 0x00, 0x00}},
-                                           FreqCase{"999.99999", {0x99, 0x99, 0x99, 0x99}}),
+                                           FreqCase{"999.99999", {0x99, 0x99, 0x99, 0x99}},
+                                           // Bytes that are no BCD go back as they came, pair by pair.
+                                           FreqCase{"FFF.FFFFF", {0xFF, 0xFF, 0xFF, 0xFF}},
+                                           FreqCase{"FFF.F0000", {0x00, 0x00, 0xFF, 0xFF}},
+                                           FreqCase{"435.1A500", {0x00, 0xA5, 0x51, 0x43}},
+                                           FreqCase{"0B0.0000C", {0x0C, 0x00, 0x00, 0x0B}}),
                          [](const auto& tc) { return qav::test::CaseName(tc.param.text, tc.index); });
 
 TEST(FreqBcd, DecodesAnyBytesAsHexDigits) {
@@ -53,8 +58,10 @@ TEST(FreqBcd, EncodesShorterDecimalTextsByValue) {
 }
 
 TEST(FreqBcd, RefusesWhatIsNoFrequency) {
-    for (const char* text : {"", "abc", "435.1A500", "FFF.FFFFF", "-1.00000", " 435.125", "435.125001",
-                             "1000.00000", "435,12500", "4.3.5"}) {
+    for (const char* text :
+         {"", "abc", "-1.00000", " 435.125", "435.125001", "1000.00000", "435,12500", "4.3.5",
+          // Hex digits only in the full form a read gives, upper case.
+          "FFF.FFFF", "FFF.FFFFFF", "FFFF.FFFF", "43A.125", "435.1a500", "43G.12500", "435.1A500 "}) {
         EXPECT_FALSE(FreqBcdBytes(text)) << text;
     }
 }

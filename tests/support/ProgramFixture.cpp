@@ -30,6 +30,7 @@ ProgramRun& ProgramFixture::Run() {
             return name;
         };
         options.programFolder = programFolder.path();
+        options.toTraditional = traditionalMapping;
         run_ = std::make_unique<ProgramRun>(profile_, options, variant_);
     }
     return *run_;

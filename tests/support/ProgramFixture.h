@@ -41,7 +41,8 @@ class ProgramFixture : public ::testing::Test {
     // user cancels) and is recorded as it was asked for.
     std::deque<QString> chosenFiles;
     QList<FileDialogRequest> fileRequests;
-    QTemporaryDir programFolder;  // App.Path of the run: shipped files, where dialogs start
+    QTemporaryDir programFolder;            // App.Path of the run: shipped files, where dialogs start
+    TraditionalMapping traditionalMapping;  // for the Traditional captions; empty: OpenCC's
 
   private:
     const ModelProfile& profile_;

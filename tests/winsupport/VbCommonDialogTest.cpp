@@ -47,6 +47,7 @@ TEST(VbCommonDialogTest, PropertiesMakeTheRequestAndTheAnswerBecomesTheFileName)
     dialog.FilterIndex = 1;
     dialog.InitDir = "/opt/qav";
     dialog.Flags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly;
+    dialog.DefaultExt = "dat";
 
     dialog.ShowSave();
     EXPECT_EQ(dialog.FileName, QString("/tmp/chosen.dat"));
@@ -61,6 +62,7 @@ TEST(VbCommonDialogTest, PropertiesMakeTheRequestAndTheAnswerBecomesTheFileName)
     EXPECT_EQ(asked[0].selectedFilter, 0);
     EXPECT_TRUE(asked[0].confirmOverwrite);
     EXPECT_FALSE(asked[0].fileMustExist);
+    EXPECT_EQ(asked[0].defaultSuffix, QString("dat"));
     EXPECT_EQ(asked[1].fileName, QString("/tmp/chosen.dat")) << "the last name is proposed again";
 }
 
@@ -87,11 +89,13 @@ void TypeFileName(QFileDialog* dialog, const QString& name) {
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
-FileDialogRequest DataFileRequest(FileDialogRequest::Mode mode, const QString& folder) {
+FileDialogRequest DataFileRequest(FileDialogRequest::Mode mode, const QString& folder,
+                                  const QString& defaultExt = {}) {
     VbCommonDialog dialog({});
     dialog.Filter = kDataFilter;
     dialog.InitDir = folder;
     dialog.Flags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly;
+    dialog.DefaultExt = defaultExt;
     return dialog.Request(mode);
 }
 
@@ -139,6 +143,41 @@ TEST(VbCommonDialogTest, RealSaveDialogAsksBeforeReplacingAFile) {
         TypeFileName(dialog, existing);
     });
     EXPECT_EQ(ChooseFileWithDialog(DataFileRequest(FileDialogRequest::Mode::Save, folder.path())), QString());
+    EXPECT_TRUE(asked);
+}
+
+TEST(VbCommonDialogTest, RealSaveDialogGivesANameWithoutTypeTheDefaultOne) {
+    QTemporaryDir folder;
+    struct Case {
+        const char* typed;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"mine", "mine.dat"},
+        {"mine.dat", "mine.dat"},
+        {"mine.bak", "mine.bak"},  // a type of the user's own stays
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) { TypeFileName(dialog, folder.filePath(c.typed)); });
+        EXPECT_EQ(ChooseFileWithDialog(DataFileRequest(FileDialogRequest::Mode::Save, folder.path(), "dat")),
+                  folder.filePath(c.saved));
+    }
+
+    // The name with its added type is the one checked for replacing.
+    QFile existing(folder.filePath("old.dat"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    bool asked = false;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        WhenModal<QMessageBox>([&](QMessageBox* question) {
+            asked = true;
+            question->button(QMessageBox::Yes)->click();
+        });
+        TypeFileName(dialog, folder.filePath("old"));
+    });
+    EXPECT_EQ(ChooseFileWithDialog(DataFileRequest(FileDialogRequest::Mode::Save, folder.path(), "dat")),
+              folder.filePath("old.dat"));
     EXPECT_TRUE(asked);
 }
 

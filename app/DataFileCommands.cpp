@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/DataFile.h"
+#include "app/ImageBinding.h"
 #include "app/MDIForm1.h"
 #include "app/ProgramRun.h"
 #include "forms/Form1.h"
@@ -26,7 +27,8 @@ const LangText kErrorTitle{"错误", "Mistake", "錯誤"};
 
 DataFileCommands::Codec DataFileCommands::CodecOf(ProgramRun& run) {
     return Codec{[&run] { run.DecodeImage(); },
-                 [&run] { return run.EncodeImage(ImageBinding::EncodeFor::Save); }};
+                 [&run] { return run.EncodeImage(ImageBinding::EncodeFor::Save); },
+                 [&run](MemoryImage& image) { ImageBinding(run).EncodeCurrentInto(image); }};
 }
 
 DataFileCommands::DataFileCommands(ProgramRun& run, MDIForm1& mainWindow, Codec codec)
@@ -59,7 +61,9 @@ void DataFileCommands::ReportFileError(const char* simplified, const char* engli
 }
 
 bool DataFileCommands::LoadDataFile(const QString& path) {
-    switch (DataFile(run_.state.profile).Load(path, run_.state.ReadImage)) {
+    const ModelProfile& profile = run_.state.profile;
+    MemoryImage loaded = run_.state.ReadImage;
+    switch (DataFile(profile).Load(path, loaded)) {
         case DataFile::LoadResult::Loaded:
             break;
         case DataFile::LoadResult::WrongType: {
@@ -81,6 +85,17 @@ bool DataFileCommands::LoadDataFile(const QString& path) {
             ReportFileError("文件不完整！", "The file is incomplete!", "檔案不完整！", path);
             return false;
     }
+    // A file that stops short of the image (the first model's, at byte 1903)
+    // would otherwise decode whatever an earlier read or file left past it:
+    // FM channels from 9 on, the FM settings, the switches and the tuning
+    // grades. Those fields keep the values the program holds now.
+    const int stored = profile.dataFileSize - DataFile::kHeaderSize;
+    if (stored < profile.imageSize && codec_.EncodeCurrentInto) {
+        MemoryImage current = loaded;
+        codec_.EncodeCurrentInto(current);
+        for (int i = stored; i < profile.imageSize; ++i) loaded.at(i) = current.at(i);
+    }
+    run_.state.ReadImage = loaded;
     codec_.DecodeImage();
     // The grades shown are those just decoded, not the ones before.
     if (run_.forms.form4 != nullptr) run_.forms.form4->TabStrip1_Click();

@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 
+#include "image/MemoryImage.h"
 #include "winsupport/VbCommonDialog.h"
 
 namespace qav {
@@ -24,6 +25,9 @@ class DataFileCommands {
     struct Codec {
         std::function<void()> DecodeImage;
         std::function<bool()> EncodeImage;  // false: refused, the user was told
+        // The values held now, encoded into the image given (nothing is told).
+        // Empty: an image byte a file does not hold keeps what the image had.
+        std::function<void(MemoryImage&)> EncodeCurrentInto;
     };
     static Codec CodecOf(ProgramRun& run);
 
@@ -36,7 +40,9 @@ class DataFileCommands {
     void MNReset_Click();   // the factory data
 
     // Loads a data file and decodes it. False, after telling the user why, when
-    // nothing was loaded.
+    // nothing was loaded. Image bytes the file does not hold (a QAV-730 file
+    // stops at byte 1903) are those of the values held now, so the fields they
+    // carry stay as they are.
     bool LoadDataFile(const QString& path);
 
     // The file the factory data comes from: the default data file in the

@@ -36,10 +36,11 @@ void SettingsControls(const FormSet& forms, ImageFields& fields, Visit&& visit) 
     visit("Form3.Combo1", v3.Combo1, f3.Combo1, f3.Label1);
     visit("Form3.Text2", v3.Text2, f3.Text2, f3.Label2);
     visit("Form3.Combo3", v3.Combo3, f3.Combo3, f3.Label3);
-    visit("Form2.Combo1", v2.Combo1, f2.Combo1, f2.LabelAni);
+    visit("Form2.Combo1", v2.Combo1, f2.Combo1, f2.SendModeLabel());
     visit("Form3.Combo5", v3.Combo5, f3.Combo5, f3.Label5);
     visit("Form3.Text6", v3.Text6, f3.Text6, f3.Label6);
     visit("Form3.Combo7", v3.Combo7, f3.Combo7, f3.Label7);
+    if (f3.Combo17 != nullptr) visit("Form3.Combo17", v3.Combo17, f3.Combo17, f3.Label32);  // MONI key mode
     visit("Form3.Combo8", v3.Combo8, f3.Combo8, f3.Label8);
     visit("Form3.Combo9", v3.Combo9, f3.Combo9, f3.Label9);
     visit("Form3.ComboMod", v3.ComboMod, f3.ComboMod, f3.LabelMod);
@@ -221,7 +222,6 @@ void ImageBinding::DecodeImage() {
     state.BandCode = decoded.BandCode;
     main.SetGrid();
     OtherControls(run_.forms, fields, SetControl{});
-    if (run_.variant.SetModelControls) run_.variant.SetModelControls(run_.forms, fields);
     state.fm = decoded.fm;
     state.grades = decoded.grades;
 
@@ -243,8 +243,12 @@ ImageFields ImageBinding::ReadControls() const {
     fields.mdiForm1.Combo1 = run_.MainWindow().Combo1->ListIndex();
     SettingsControls(run_.forms, fields, ReadControl{});
     OtherControls(run_.forms, fields, ReadControl{});
-    if (run_.variant.ReadModelControls) run_.variant.ReadModelControls(run_.forms, fields);
     return fields;
+}
+
+void ImageBinding::EncodeCurrentInto(MemoryImage& image) const {
+    const RunState& state = run_.state;
+    qav::EncodeImage(ReadControls(), state.channels, state.fm, state.grades, image, *state.profile.layout);
 }
 
 bool ImageBinding::EncodeImage(EncodeFor purpose) {

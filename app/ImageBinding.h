@@ -39,6 +39,10 @@ class ImageBinding {
     // nothing may then be sent or saved.
     bool EncodeImage(EncodeFor purpose);
 
+    // The values the program holds now, encoded into an image without a word
+    // to the user: a field that cannot be encoded leaves its bytes as they were.
+    void EncodeCurrentInto(MemoryImage& image) const;
+
     // Every control the image holds, as it stands now.
     ImageFields ReadControls() const;
 

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "forms/MSFlexGrid.h"
+#include "forms/ModelVariant.h"
 #include "forms/ResumeNext.h"
 #include "forms/RunState.h"
 #include "image/ToneTable.h"
@@ -19,11 +20,8 @@
 namespace qav {
 namespace {
 
-constexpr std::array<int, Form1::kColumns> kColumnTwips{600, 1100, 1100, 1200, 1200, 600, 1400,
-                                                        900, 700,  700,  900,  1200, 1400};
-
-// The header row as the form sets it when it loads (the caption catalogue
-// writes all 13 columns later); Simplified and English.
+// The header row as the QAV-750 editor sets it when it loads (the caption
+// catalogue writes all 13 columns later); Simplified and English.
 struct HeaderText {
     const char* simplified;
     const char* english;
@@ -43,25 +41,12 @@ constexpr std::array<HeaderText, 12> kLoadHeaders{{
     {"压扩", "Companding"},
 }};
 
-// The two items each option editor is laid out with, index = grid column - 5.
-constexpr std::array<std::array<const char*, 2>, 7> kOptionItems{{
-    {"低", "高"},      // power
-    {"载波", "关"},    // busy-channel lock
-    {"禁止", "使能"},  // scan add
-    {"窄带", "宽带"},  // bandwidth
-    {"使能", "禁止"},  // ANI
-    {"使能", "禁止"},  // scrambler
-    {"禁止", "使能"},  // compander
-}};
-
 constexpr win::LONG kEvenRowColor = 0xFFC0C0;  // red C0, green C0, blue FF: a light blue
-constexpr int kGridHeightTwips = 7170;         // with picClient's margin, the window's height
-constexpr int kFormWidthTwips = 14000;
-constexpr int kFormHeightTwips = 7200;
 
 }  // namespace
 
-Form1::Form1(FormContext& context, QWidget* parent) : MdiChildForm(parent), context_(context) {
+Form1::Form1(FormContext& context, QWidget* parent)
+    : MdiChildForm(parent), context_(context), layout_(context.variant.channelEditor) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("信道编辑"));
     CreateControls();
@@ -71,8 +56,12 @@ Form1::Form1(FormContext& context, QWidget* parent) : MdiChildForm(parent), cont
 Form1::~Form1() = default;
 
 VbComboBox* Form1::Combo5(int index) const {
-    if (index < kColFirstOption || index > kColLastOption) return nullptr;
-    return combo5_[index - kColFirstOption];
+    if (index < kColFirstOption || index > LastOptionColumn()) return nullptr;
+    return combo5_[std::size_t(index - kColFirstOption)];
+}
+
+int Form1::LastOptionColumn() const {
+    return std::min(kColFirstOption + static_cast<int>(combo5_.size()) - 1, kColName);
 }
 
 void Form1::CreateControls() {
@@ -93,10 +82,14 @@ void Form1::CreateControls() {
     Text1->SetMaxLength(9);
     Text1->hide();
 
-    Text2 = new VbTextBox(picClient);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->SetMaxLength(6);
-    Text2->hide();
+    const int optionColumns =
+        std::min(static_cast<int>(layout_.optionItems.size()), kColName - kColFirstOption + 1);
+    if (kColFirstOption + optionColumns - 1 < kColName) {
+        Text2 = new VbTextBox(picClient);
+        Text2->setObjectName(QStringLiteral("Text2"));
+        Text2->SetMaxLength(6);
+        Text2->hide();
+    }
 
     Combo1 = new VbComboBox(picClient);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -104,13 +97,13 @@ void Form1::CreateControls() {
         Combo1->AddItem(QString::fromStdString(item));
     Combo1->hide();
 
-    for (int index = kColFirstOption; index <= kColLastOption; ++index) {
+    for (int index = kColFirstOption; index < kColFirstOption + optionColumns; ++index) {
         auto* combo = new VbComboBox(picClient);
         combo->setObjectName(QStringLiteral("Combo5(%1)").arg(index));
-        for (const char* item : kOptionItems[index - kColFirstOption])
+        for (const char* item : layout_.optionItems[std::size_t(index - kColFirstOption)])
             combo->AddItem(QString::fromUtf8(item));
         combo->hide();
-        combo5_[index - kColFirstOption] = combo;
+        combo5_.push_back(combo);
         connect(combo, &VbComboBox::Click, this, [this, index] { Combo5_Click(index); });
         connect(combo, &VbComboBox::LostFocus, this, [this, index] { Combo5_LostFocus(index); });
         connect(combo->model(), &QAbstractItemModel::dataChanged, this, &Form1::FitColumns);
@@ -126,9 +119,11 @@ void Form1::CreateControls() {
     connect(Combo1->model(), &QAbstractItemModel::dataChanged, this, &Form1::FitColumns);
     connect(Text1, &VbTextBox::KeyPress, this, &Form1::Text1_KeyPress);
     connect(Text1, &VbTextBox::LostFocus, this, &Form1::Text1_LostFocus);
-    connect(Text2, &VbTextBox::Change, this, &Form1::Text2_Change);
-    connect(Text2, &VbTextBox::KeyPress, this, &Form1::Text2_KeyPress);
-    connect(Text2, &VbTextBox::LostFocus, this, &Form1::Text2_LostFocus);
+    if (Text2 != nullptr) {
+        connect(Text2, &VbTextBox::Change, this, &Form1::Text2_Change);
+        connect(Text2, &VbTextBox::KeyPress, this, &Form1::Text2_KeyPress);
+        connect(Text2, &VbTextBox::LostFocus, this, &Form1::Text2_LostFocus);
+    }
 }
 
 void Form1::Form_Load() {
@@ -139,7 +134,7 @@ void Form1::Form_Load() {
     Attempt([&] {
         for (int row = 1; row < Grid1->Rows(); ++row) Grid1->SetTextMatrix(row, 0, QString::number(row));
     });
-    if (language == LangSimplified || language == LangEnglish) {
+    if (layout_.headerOnLoad && (language == LangSimplified || language == LangEnglish)) {
         for (int c = 0; c < static_cast<int>(kLoadHeaders.size()); ++c) {
             const HeaderText& header = kLoadHeaders[c];
             Grid1->SetTextMatrix(
@@ -173,11 +168,11 @@ void Form1::Form_Load() {
 
     Grid1->move(0, 0);
     FitColumns();
-    resize(TwipsToPixels(kFormWidthTwips), TwipsToPixels(kFormHeightTwips));
+    resize(TwipsToPixels(layout_.widthTwips), TwipsToPixels(layout_.heightTwips));
 }
 
 void Form1::FitColumns() {
-    if (Grid1 == nullptr || Combo1 == nullptr || combo5_.back() == nullptr) return;  // still being built
+    if (!m_cScroll) return;  // still loading: Form_Load fits the columns once everything exists
     for (int c = 0; c < kColumns; ++c) {
         QStringList texts{Grid1->TextMatrix(0, c)};
         if (c == 0)
@@ -186,20 +181,20 @@ void Form1::FitColumns() {
             texts << QStringLiteral("000.00000");
         else if (c == kColReceiveTone || c == kColTransmitTone) {
             for (int i = 0; i < Combo1->ListCount(); ++i) texts << Combo1->List(i);
-        } else if (c == kColName)
+        } else if (c == kColName && HasNameColumn())
             texts << QStringLiteral("WWWWWW");
         else if (VbComboBox* combo = Combo5(c)) {
             for (int i = 0; i < combo->ListCount(); ++i) texts << combo->List(i);
         }
         int pixels = 0;
         for (const QString& text : texts) pixels = std::max(pixels, Grid1->PixelsForText(text));
-        Grid1->SetColWidth(c, std::max(kColumnTwips[c], PixelsToTwips(pixels)));
+        Grid1->SetColWidth(c, std::max(layout_.columnTwips[std::size_t(c)], PixelsToTwips(pixels)));
     }
     FitClientToGrid();
 }
 
 void Form1::FitClientToGrid() {
-    Grid1->resize(Grid1->WidthForAllColumns(), TwipsToPixels(kGridHeightTwips));
+    Grid1->resize(Grid1->WidthForAllColumns(), TwipsToPixels(layout_.gridHeightTwips));
     picClient->resize(Grid1->x() + Grid1->width() + 2, Grid1->y() + Grid1->height() + 2);
     Form_Resize();
 }

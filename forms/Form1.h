@@ -3,12 +3,14 @@
 // in place by an editor opened exactly over the cell. The grid shows the run's
 // channel tables; the editors change both. The window scrolls its contents
 // (picClient) under its own scroll bars, and the wheel over the grid scrolls
-// the grid's rows.
+// the grid's rows. Its rows, option columns, column widths and the defaults
+// of a new channel come from the program's model (ChannelEditorLayout).
 
 #include <array>
 #include <memory>
 #include <vector>
 
+#include "forms/ChannelEditorLayout.h"
 #include "forms/FormContext.h"
 #include "forms/MdiChildForm.h"
 
@@ -36,8 +38,8 @@ class Form1 : public MdiChildForm {
     void ClearNO(int channel);
     // ClearNO for every channel.
     void ClearGrid();
-    // Shows channel n (1-based) from the channel tables in columns 1 to 11;
-    // its name column is left alone.
+    // Shows channel n (1-based) from the channel tables in columns 1 to the
+    // last option column; a name column is left alone.
     void ShowChannel(int channel);
     // The editor's part of a new data set: the editor lists to their defaults,
     // then every channel emptied.
@@ -51,13 +53,17 @@ class Form1 : public MdiChildForm {
     // land in the new ones when the user later leaves the editor.
     void CloseEditors();
 
-    // The editor of option column index (5 to 11), or nullptr.
+    // The editor of option column index (5 to LastOptionColumn()), or nullptr.
     VbComboBox* Combo5(int index) const;
+    // 11 where column 12 holds the channel name, 12 where it is an option too.
+    int LastOptionColumn() const;
+    // Whether column 12 is the channel name, edited with Text2.
+    bool HasNameColumn() const { return LastOptionColumn() < kColName; }
 
     QWidget* picClient = nullptr;  // holds every control; moved to scroll the window's contents
     MSFlexGrid* Grid1 = nullptr;   // the channels: row k is channel k, row 0 and column 0 fixed
     VbTextBox* Text1 = nullptr;    // frequency editor of columns 1 and 2
-    VbTextBox* Text2 = nullptr;    // name editor of column 12
+    VbTextBox* Text2 = nullptr;    // name editor of column 12; none where the model has no names
     VbComboBox* Combo1 = nullptr;  // tone editor of columns 3 and 4: off, then the 260 tones
 
     // The grid's columns.
@@ -67,8 +73,8 @@ class Form1 : public MdiChildForm {
     static constexpr int kColReceiveTone = 3;
     static constexpr int kColTransmitTone = 4;
     static constexpr int kColFirstOption = 5;
-    static constexpr int kColLastOption = 11;
-    static constexpr int kColName = 12;
+    static constexpr int kColScrambler = 10;
+    static constexpr int kColName = 12;  // the channel name, or the last option column
 
   private:
     void Form_Load();
@@ -100,13 +106,14 @@ class Form1 : public MdiChildForm {
     // Hides an editor; the focus it holds goes to the grid first, so that it
     // does not wander to some other control of the window.
     void HideEditor(QWidget* editor);
-    // Text1, Text2, Combo1 and Combo5(5) to Combo5(11).
+    // Text1, Text2 (where it exists), Combo1 and the Combo5 lists.
     std::vector<QWidget*> Editors() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     FormContext& context_;
-    win::WindowScrollBars* ownBars_ = nullptr;  // the window's own scroll bars and client area
-    std::array<VbComboBox*, kColLastOption - kColFirstOption + 1> combo5_{};
+    const ChannelEditorLayout& layout_;           // what the program's model makes of the editor
+    win::WindowScrollBars* ownBars_ = nullptr;    // the window's own scroll bars and client area
+    std::vector<VbComboBox*> combo5_;             // Combo5(5) onwards, one per option column
     std::unique_ptr<win::SubClassGrid> obj;       // wheel notifications of Grid1
     std::unique_ptr<win::cScrollBars> m_cScroll;  // the scroll bars of this window
 

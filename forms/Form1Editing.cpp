@@ -18,24 +18,6 @@
 namespace qav {
 namespace {
 
-// What a receive frequency typed into an empty channel brings along, grid
-// columns 3 to 11: the list index kept in ChannelOptions and the cell text.
-struct ChannelDefault {
-    int value;
-    LangText text;
-};
-constexpr std::array<ChannelDefault, 9> kNewChannelDefaults{{
-    {0, {"关闭", "Off", "關閉"}},   // receive tone
-    {0, {"关闭", "Off", "關閉"}},   // transmit tone
-    {1, {"高", "High", "高"}},      // power
-    {1, {"关", "Off", "關"}},       // busy-channel lock
-    {1, {"使能", "On", "使能"}},    // scan add
-    {1, {"宽带", "Wide", "寬帶"}},  // bandwidth
-    {1, {"禁止", "Off", "禁止"}},   // ANI
-    {1, {"禁止", "Off", "禁止"}},   // scrambler
-    {0, {"禁止", "Off", "禁止"}},   // compander
-}};
-
 constexpr int kEnter = 13;
 constexpr int kBackspace = 8;
 
@@ -84,14 +66,14 @@ void Form1::Grid1_Click() {
         Text1->show();
         Text1->raise();
         Text1->SetFocus();
-    } else if (EditCol == kColName) {
+    } else if (EditCol == kColName && HasNameColumn()) {
         Attempt([&] { PlaceOverCell(Text2, false); });
         Attempt([&] { Text2->SetText(cell); });
         Attempt([&] { tables.ChannelName(EditRow - 1) = cell.toStdString(); });
         Text2->show();
         Text2->raise();
         Text2->SetFocus();
-    } else if (EditCol >= kColReceiveTone && EditCol <= kColLastOption) {
+    } else if (EditCol >= kColReceiveTone && EditCol <= LastOptionColumn()) {
         VbComboBox* list = EditCol <= kColTransmitTone ? Combo1 : Combo5(EditCol);
         Attempt([&] { PlaceOverCell(list, true); });
         // Chosen while hidden, so its click handler takes no notice.
@@ -110,7 +92,9 @@ void Form1::HideEditor(QWidget* editor) {
 }
 
 std::vector<QWidget*> Form1::Editors() const {
-    std::vector<QWidget*> editors{Text1, Text2, Combo1};
+    std::vector<QWidget*> editors{Text1};
+    if (Text2 != nullptr) editors.push_back(Text2);
+    editors.push_back(Combo1);
     editors.insert(editors.end(), combo5_.begin(), combo5_.end());
     return editors;
 }
@@ -136,7 +120,7 @@ void Form1::CloseEditors() {
     EditArmed = false;
     // The name editor writes the channel's name as the user types; the name
     // its cell still shows is the one from before the edit.
-    if (!Text2->isHidden())
+    if (Text2 != nullptr && !Text2->isHidden())
         Attempt([&] {
             context_.state.channels.ChannelName(EditRow - 1) =
                 Grid1->TextMatrix(EditRow, kColName).toStdString();
@@ -213,8 +197,8 @@ void Form1::Text1_LostFocus() {
                 // A new channel: transmit on the receive frequency, default settings.
                 Attempt([&] { Grid1->SetTextMatrix(EditRow, kColTransmit, snapped); });
                 Attempt([&] { tables.ChannelFreq(EditRow - 1, 1) = snapped.toStdString(); });
-                for (int i = 0; i < static_cast<int>(kNewChannelDefaults.size()); ++i) {
-                    const ChannelDefault& preset = kNewChannelDefaults[i];
+                for (int i = 0; i < static_cast<int>(layout_.newChannel.size()); ++i) {
+                    const ChannelDefault& preset = layout_.newChannel[std::size_t(i)];
                     Attempt([&] {
                         Grid1->SetTextMatrix(EditRow, kColReceiveTone + i, preset.text.Pick(state.Language));
                     });
@@ -263,7 +247,7 @@ void Form1::ShowChannel(int channel) {
         for (int c = kColReceive; c <= kColTransmit; ++c)
             Grid1->SetTextMatrix(channel, c,
                                  QString::fromStdString(tables.ChannelFreq(channel - 1, c - kColReceive)));
-        for (int c = kColReceiveTone; c <= kColLastOption; ++c)
+        for (int c = kColReceiveTone; c <= LastOptionColumn(); ++c)
             Grid1->SetTextMatrix(
                 channel, c,
                 QString::fromStdString(tables.ChannelOptionText(channel - 1, c - kColReceiveTone)));
@@ -276,8 +260,8 @@ void Form1::ClearGrid() {
 
 void Form1::StartForm() {
     Combo1->SetListIndex(0);
-    // Power to scrambler; the compander list keeps its selection.
-    for (int index = kColFirstOption; index <= kColLastOption - 1; ++index) Combo5(index)->SetListIndex(1);
+    // Power to scrambler; the compander list (and a reverse list) keeps its selection.
+    for (int index = kColFirstOption; index <= kColScrambler; ++index) Combo5(index)->SetListIndex(1);
     ClearGrid();
 }
 

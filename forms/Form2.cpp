@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "forms/ControlFactory.h"
+#include "forms/ModelVariant.h"
 #include "winsupport/Twips.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbFrame.h"
@@ -46,7 +47,7 @@ void AddRow(QGridLayout* grid, int row, QWidget* label, QWidget* field) {
 
 Form2::Form2(FormContext& context, QWidget* parent) : MdiChildForm(parent), context_(context) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(Utf8("DTMF(双音多频)"));
+    setWindowTitle(Utf8(context.variant.dtmfForm.caption));
 
     BuildOtherFeaturesPage();
     BuildAutoDialPage();
@@ -92,8 +93,13 @@ void Form2::BuildOtherFeaturesPage() {
     Label2 = ControlFactory::Label(page, QStringLiteral("Label2"), Utf8("ANI开始码："));
     Text2 = NewCodeBox(page, QStringLiteral("Text2"), kCodeLength);
     Label4 = ControlFactory::Label(page, QStringLiteral("Label4"), Utf8("ANI结束码："));
-    Text4 = NewCodeBox(page, QStringLiteral("Text4"), kCodeLength);
-    LabelAni = ControlFactory::Label(page, QStringLiteral("LabelAni"), Utf8("ANI："));
+    const DtmfFormLayout& layout = context_.variant.dtmfForm;
+    Text4 = layout.endCodeFiltered ? NewCodeBox(page, QStringLiteral("Text4"), kCodeLength)
+                                   : ControlFactory::TextBox(page, QStringLiteral("Text4"), kCodeLength,
+                                                             QString(kCodeLength, QChar('D')));
+    VbLabel* sendMode =
+        ControlFactory::Label(page, QString::fromLatin1(layout.sendModeLabel), Utf8(layout.sendModeCaption));
+    (sendMode->objectName() == QLatin1String("Label5") ? Label5 : LabelAni) = sendMode;
     Combo1 = ControlFactory::List(page, QStringLiteral("Combo1"),
                                   {Utf8("发射开始"), Utf8("发射结束"), Utf8("两者")},
                                   VbComboBox::Style::DropDownCombo);
@@ -109,7 +115,7 @@ void Form2::BuildOtherFeaturesPage() {
     AddRow(grid, 1, Label17, Combo17);
     AddRow(grid, 2, Label2, Text2);
     AddRow(grid, 3, Label4, Text4);
-    AddRow(grid, 4, LabelAni, Combo1);
+    AddRow(grid, 4, sendMode, Combo1);
     AddRow(grid, 5, Label18, Combo18);
     AddRow(grid, 6, Label3, Text3);
     grid->setColumnStretch(2, 1);

@@ -29,6 +29,9 @@ class Form2 : public MdiChildForm {
     // The DTMF defaults of a new data set. The ANI end code is left as it is.
     void StartForm();
 
+    // LabelAni or Label5, whichever the form has.
+    VbLabel* SendModeLabel() const { return LabelAni != nullptr ? LabelAni : Label5; }
+
     // Page switch (both buttons hidden in this program).
     void Option1_Click();
     void Option2_Click();
@@ -42,7 +45,10 @@ class Form2 : public MdiChildForm {
     VbTextBox* Text2 = nullptr;  // ANI start code, up to 16 of A-D 0-9 * #
     VbLabel* Label4 = nullptr;
     VbTextBox* Text4 = nullptr;  // ANI end code, up to 16 of A-D 0-9 * #
+    // The caption of Combo1: LabelAni "ANI：", or in the QAV-730 form Label5
+    // "PTTID："; the other one does not exist.
     VbLabel* LabelAni = nullptr;
+    VbLabel* Label5 = nullptr;
     // When the ANI is sent: 0 at transmit start, 1 at transmit end, 2 both. The
     // user may type over its text; leaving it puts an item back.
     VbComboBox* Combo1 = nullptr;

@@ -1,27 +1,26 @@
 #include "forms/Form3.h"
 
+#include "forms/ModelVariant.h"
 #include "forms/RunState.h"
 #include "image/NumberText.h"
 #include "winsupport/Twips.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbFrame.h"
+#include "winsupport/VbLabel.h"
 #include "winsupport/VbOptionButton.h"
 #include "winsupport/VbTextBox.h"
 
 namespace qav {
-namespace {
 
-constexpr int kDesignedWidthTwips = 12800;
-constexpr int kDesignedHeightTwips = 5820;
-
-}  // namespace
-
-Form3::Form3(FormContext& context, QWidget* parent) : MdiChildForm(parent), context_(context) {
+Form3::Form3(FormContext& context, QWidget* parent)
+    : MdiChildForm(parent), context_(context), layout_(context.variant.featuresForm) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString::fromUtf8("可选功能"));
     BuildFunctionPage();
     BuildVfoPage();
     BuildVoxFrame();
+    ApplyDesignTexts();
+    PlaceFunctionFields();
     LayOutForm();
     ConnectHandlers();
     ConnectServiceUnlock();
@@ -56,42 +55,65 @@ void Form3::Form_Load() {
     for (int n = 1; n <= 40; ++n) Combo19->AddItem(QString::number(n * 15) + QString::fromUtf8("秒"));
 
     StartForm();
+    // Without the page switch the function settings are the only page.
+    if (!layout_.pageSwitch) Option1_Click();
 
-    const QSize designed(TwipsToPixels(kDesignedWidthTwips), TwipsToPixels(kDesignedHeightTwips));
+    const QSize designed(TwipsToPixels(layout_.widthTwips), TwipsToPixels(layout_.heightTwips));
     resize(designed.expandedTo(minimumSizeHint()));
 }
 
+VbLabel* Form3::LabelNamed(const char* name) const {
+    return findChild<VbLabel*>(QString::fromLatin1(name));
+}
+
+std::array<VbLabel*, 3> Form3::ServiceGroupA() const {
+    return {LabelNamed(layout_.unlockGroupA[0]), LabelNamed(layout_.unlockGroupA[1]),
+            LabelNamed(layout_.unlockGroupA[2])};
+}
+
+std::array<VbLabel*, 3> Form3::ServiceGroupB() const {
+    return {LabelNamed(layout_.unlockGroupB[0]), LabelNamed(layout_.unlockGroupB[1]),
+            LabelNamed(layout_.unlockGroupB[2])};
+}
+
 void Form3::StartForm() {
-    // Each assignment stands by itself: one the list refuses is skipped.
-    Combo1->SetListIndex(1);
-    Combo2->SetListIndex(1);
-    Combo3->SetListIndex(4);
-    Combo4->SetListIndex(4);
-    Combo5->SetListIndex(5);
-    Combo7->SetListIndex(1);
-    Combo8->SetListIndex(1);
-    Combo9->SetListIndex(1);
-    Combo10->SetListIndex(1);
-    Combo11->SetListIndex(1);
-    Combo14->SetListIndex(5);
-    Combo15->SetListIndex(1);
-    Combo19->SetListIndex(4);  // 60 s
-    Combo22->SetListIndex(0);
-    Combo23->SetListIndex(0);
-    Combo24->SetListIndex(1);
-    Combo25->SetListIndex(1);
-    Combo26->SetListIndex(1);
-    Combo27->SetListIndex(1);
-    Combo28->SetListIndex(1);
-    Combo105->SetListIndex(1);
-    Combo29->SetListIndex(1);
-    Combo30->SetListIndex(1);
-    ComboMod->SetListIndex(1);
-    Combo6->SetListIndex(1);
-    Combo12->SetListIndex(1);
-    Combo13->SetListIndex(1);
-    Combo16->SetListIndex(1);
-    Combo18->SetListIndex(0);
+    // Each assignment stands by itself: one the list refuses is skipped. A
+    // model may start a list elsewhere.
+    const auto set = [this](VbComboBox* list, int index) {
+        for (const ListDefault& other : layout_.defaults)
+            if (list->objectName() == QLatin1String(other.control)) index = other.index;
+        list->SetListIndex(index);
+    };
+    set(Combo1, 1);
+    set(Combo2, 1);
+    set(Combo3, 4);
+    set(Combo4, 4);
+    set(Combo5, 5);
+    set(Combo7, 1);
+    set(Combo8, 1);
+    set(Combo9, 1);
+    set(Combo10, 1);
+    set(Combo11, 1);
+    set(Combo14, 5);
+    set(Combo15, 1);
+    set(Combo19, 4);  // 60 s
+    set(Combo22, 0);
+    set(Combo23, 0);
+    set(Combo24, 1);
+    set(Combo25, 1);
+    set(Combo26, 1);
+    set(Combo27, 1);
+    set(Combo28, 1);
+    set(Combo105, 1);
+    set(Combo29, 1);
+    set(Combo30, 1);
+    set(ComboMod, 1);
+    set(Combo6, 1);
+    set(Combo12, 1);
+    set(Combo13, 1);
+    set(Combo16, 1);
+    set(Combo18, 0);
+    if (Combo17 != nullptr) set(Combo17, 0);
     Text2->SetText(QStringLiteral("1"));
     Text6->SetText(QStringLiteral("1"));
     Text20->SetText(BandMidpoint());

@@ -10,9 +10,14 @@
 // The form also carries the hidden service unlock: two groups of three caption
 // labels; clicking the three labels of a group within five seconds grants a
 // service permission and shows its toolbar button.
+//
+// Which fields the function settings show, a few design-time texts and
+// defaults, the entry limits and the unlock labels come from the program's
+// model (FeaturesFormLayout).
 
 #include <array>
 
+#include "forms/FeaturesFormLayout.h"
 #include "forms/FormContext.h"
 #include "forms/MdiChildForm.h"
 
@@ -45,8 +50,8 @@ class Form3 : public MdiChildForm {
     void Combo2_Click();   // the FM channel menu item follows the FM function
 
     // The labels of the two unlock groups, three each.
-    std::array<VbLabel*, 3> ServiceGroupA() const { return {Label2, Label1, Label7}; }
-    std::array<VbLabel*, 3> ServiceGroupB() const { return {Label6, Label3, Label5}; }
+    std::array<VbLabel*, 3> ServiceGroupA() const;
+    std::array<VbLabel*, 3> ServiceGroupB() const;
 
     // ---- Function settings (Frame2), rows of two --------------------------------
     VbLabel* Label2 = nullptr;
@@ -54,7 +59,9 @@ class Form3 : public MdiChildForm {
     VbLabel* Label6 = nullptr;
     VbTextBox* Text6 = nullptr;  // present channel 1..128, "" none
     VbLabel* Label1 = nullptr;
-    VbComboBox* Combo1 = nullptr;  // display: 0 VFO, 1 channel and frequency, 2 channel, 3 channel name
+    // display: 0 VFO, 1 channel and frequency, 2 channel, 3 channel name (QAV-730:
+    // the power-on power switch, 0 off, 1 on)
+    VbComboBox* Combo1 = nullptr;
     VbLabel* Label3 = nullptr;
     VbComboBox* Combo3 = nullptr;  // step: 0 5K, 1 6.25K, 2 10K, 3 12.5K, 4 25K
     VbLabel* Label7 = nullptr;
@@ -77,9 +84,11 @@ class Form3 : public MdiChildForm {
     VbTextBox* Text31 = nullptr;  // power-on text, up to 6 of 0-9 A-Z * # -
     VbLabel* Label33 = nullptr;
     VbComboBox* Combo18 = nullptr;  // key-lock mode: 0 keys and encoder, 1 keys
+    VbLabel* Label32 = nullptr;
+    VbComboBox* Combo17 = nullptr;  // MONI key mode: 0 steady, 1 transient; only where the model has it
     // Hidden on this page; editable ones put an item back when left.
     VbLabel* Label18 = nullptr;
-    VbComboBox* Combo16 = nullptr;  // VFO switch: 0 off, 1 on (editable)
+    VbComboBox* Combo16 = nullptr;  // VFO switch (QAV-730: compander switch): 0 off, 1 on (editable)
     VbLabel* Label17 = nullptr;
     VbComboBox* Combo13 = nullptr;  // de-emphasis: 0 off, 1 on (editable)
     VbLabel* Label13 = nullptr;
@@ -87,7 +96,7 @@ class Form3 : public MdiChildForm {
     VbLabel* Label105 = nullptr;
     VbComboBox* Combo105 = nullptr;  // scrambler: 0 on, 1 off; not in the radio's memory
     VbLabel* LabelMod = nullptr;
-    VbComboBox* ComboMod = nullptr;  // scan mode: 0 carrier, 1 time (editable)
+    VbComboBox* ComboMod = nullptr;  // scan mode: 0 carrier, 1 time (editable where the model says so)
 
     // ---- VFO page (Frame3) ------------------------------------------------------
     VbLabel* Label20 = nullptr;
@@ -137,6 +146,8 @@ class Form3 : public MdiChildForm {
     void BuildFunctionPage();
     void BuildVfoPage();
     void BuildVoxFrame();
+    void PlaceFunctionFields();
+    void ApplyDesignTexts();
     void LayOutForm();
     void ConnectHandlers();
     void ConnectServiceUnlock();
@@ -153,8 +164,10 @@ class Form3 : public MdiChildForm {
     void ShowServicePermission(bool tuning);
 
     QString BandMidpoint() const;
+    VbLabel* LabelNamed(const char* name) const;
 
     FormContext& context_;
+    const FeaturesFormLayout& layout_;  // what the program's model makes of the form
 };
 
 }  // namespace qav

@@ -1,6 +1,7 @@
 // What the text boxes of the optional features let in, and how an entry is
-// put right when the box is left: a channel number between 1 and 128 (or none),
-// the full-band frequency inside the selected band on the tuning raster, an
+// put right when the box is left: a channel number between 1 and the last
+// channel (or none), the full-band frequency inside the selected band on the
+// tuning raster or step list, an
 // offset below 100 MHz on the raster, a power-on text the radio can show.
 #include <cmath>
 #include <string>
@@ -16,7 +17,7 @@ namespace {
 
 constexpr int kEnter = 13;
 constexpr int kBackspace = 8;
-constexpr double kHighestChannel = 128;
+constexpr int kHighestPresentChannel = 128;
 constexpr double kLargestOffset = 99.995;  // MHz
 
 double Value(const VbTextBox* box) {
@@ -39,8 +40,10 @@ void Form3::ChannelBox_KeyPress(VbTextBox* box, int& keyAscii) {
 }
 
 void Form3::ChannelBox_Change(VbTextBox* box) {
-    // A number above the last channel is cut back at once, while typing.
-    if (Value(box) > kHighestChannel) box->SetText(QStringLiteral("128"));
+    // A number above the last channel is cut back at once, while typing. The
+    // present channel keeps the QAV-750 limit in every model.
+    const int highest = box == Text2 ? layout_.highestPriorityChannel : kHighestPresentChannel;
+    if (Value(box) > highest) box->SetText(QString::number(highest));
 }
 
 void Form3::ChannelBox_LostFocus(VbTextBox* box) {
@@ -70,8 +73,9 @@ void Form3::Text20_LostFocus() {
     const BandSelection& band = context_.state.band;
     const double frequency = Value(Text20);
     if (band.BandLow <= frequency && frequency < band.BandHigh) {
-        const std::string snapped = SnapToStepList(FormatFixed(frequency, 5));
-        SetText(Text20, FormatFixed(Val(snapped), 5));
+        const std::string text = FormatFixed(frequency, 5);
+        const double snapped = layout_.vfoOnRaster ? SnapFrequency(text) : Val(SnapToStepList(text));
+        SetText(Text20, FormatFixed(snapped, 5));
     } else {
         SetText(Text20, FormatFixed(band.BandLow, 5));
     }

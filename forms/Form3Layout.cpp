@@ -109,31 +109,51 @@ void Form3::BuildFunctionPage() {
     Label105 = ControlFactory::Label(f, QStringLiteral("Label105"), Utf8("扰音:"));
     Combo105 = ControlFactory::List(f, QStringLiteral("Combo105"), Items({"开", "关"}));
     LabelMod = ControlFactory::Label(f, QStringLiteral("LabelMod"), Utf8("扫描模式:"));
-    ComboMod = ControlFactory::List(f, QStringLiteral("ComboMod"), Items({"载波", "时间"}), S::DropDownCombo);
+    ComboMod = ControlFactory::List(f, QStringLiteral("ComboMod"), Items({"载波", "时间"}),
+                                    layout_.scanModeEditable ? S::DropDownCombo : S::DropDownList);
+    if (layout_.monitorKeyMode) {
+        Label32 = ControlFactory::Label(f, QStringLiteral("Label32"), Utf8("MONI键模式:"));
+        Combo17 = ControlFactory::List(f, QStringLiteral("Combo17"), Items({"稳态", "瞬态"}));
+    }
     // The image holds these as list indexes: a typed text must not stay behind.
-    for (VbComboBox* editable : {Combo2, Combo16, Combo13, ComboMod}) editable->SetKeepsItemOnLeave(true);
+    for (VbComboBox* editable : {Combo2, Combo16, Combo13, ComboMod})
+        if (editable->isEditable()) editable->SetKeepsItemOnLeave(true);
+}
 
+void Form3::ApplyDesignTexts() {
+    for (const DesignText& design : layout_.designTexts) {
+        const QString name = QString::fromLatin1(design.control);
+        if (design.caption != nullptr) {
+            if (auto* label = findChild<VbLabel*>(name)) label->setText(Utf8(design.caption));
+        }
+        if (!design.items.empty()) {
+            if (auto* list = findChild<VbComboBox*>(name)) {
+                list->Clear();
+                for (const char* item : design.items) list->AddItem(Utf8(item));
+            }
+        }
+    }
+}
+
+void Form3::PlaceFunctionFields() {
+    // Every caption and field of the page not placed here keeps its value out of sight.
+    QList<QWidget*> unplaced;
+    for (QWidget* control : Frame2->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) unplaced << control;
     PairGrid grid(Frame2);
-    grid.Add(0, 0, Label2, Text2);
-    grid.Add(0, 1, Label6, Text6);
-    grid.Add(1, 0, Label1, Combo1);
-    grid.Add(1, 1, Label3, Combo3);
-    grid.Add(2, 0, Label7, Combo7);
-    grid.Add(2, 1, Label5, Combo5);
-    grid.Add(3, 0, Label9, Combo9);
-    grid.Add(3, 1, Label8, Combo8);
-    grid.Add(4, 0, Label11, Combo11);
-    grid.Add(4, 1, Label10, Combo10);
-    grid.Add(5, 0, Label12, Combo2);
-    grid.Add(5, 1, Label19, Combo19);
-    grid.Add(6, 0, Label31, Text31);
-    grid.Add(6, 1, Label33, Combo18);
-    grid.AddHidden(7, 0, Label18, Combo16);
-    grid.AddHidden(7, 1, Label17, Combo13);
-    grid.AddHidden(8, 0, Label13, Combo6);
-    grid.AddHidden(8, 1, Label105, Combo105);
-    grid.AddHidden(9, 0, LabelMod, ComboMod);
-    grid.EndRows(10);
+    int rows = 0;
+    for (const FieldPlace& place : layout_.functionPage) {
+        auto* label =
+            Frame2->findChild<QWidget*>(QString::fromLatin1(place.label), Qt::FindDirectChildrenOnly);
+        auto* field =
+            Frame2->findChild<QWidget*>(QString::fromLatin1(place.field), Qt::FindDirectChildrenOnly);
+        if (label == nullptr || field == nullptr) continue;
+        grid.Add(place.row, place.column, label, field);
+        unplaced.removeOne(label);
+        unplaced.removeOne(field);
+        rows = std::max(rows, place.row + 1);
+    }
+    for (QWidget* control : unplaced) control->hide();
+    grid.EndRows(rows);
 }
 
 void Form3::BuildVfoPage() {
@@ -210,6 +230,10 @@ void Form3::LayOutForm() {
     Option1 = ControlFactory::OptionButton(this, QStringLiteral("Option1"), Utf8("功能设置"));
     Option2 = ControlFactory::OptionButton(this, QStringLiteral("Option2"), Utf8("全频频率"));
     Option1->setChecked(true);
+    if (!layout_.pageSwitch) {
+        Option1->hide();
+        Option2->hide();
+    }
 
     // Both pages keep their room while hidden, so switching never moves the rest.
     for (VbFrame* page : {Frame2, Frame3}) {

@@ -7,7 +7,9 @@
 #include <functional>
 #include <span>
 
-#include "image/ImageFields.h"
+#include "forms/ChannelEditorLayout.h"
+#include "forms/DtmfFormLayout.h"
+#include "forms/FeaturesFormLayout.h"
 #include "lang/CaptionCatalogue.h"
 
 class QPrinter;
@@ -16,19 +18,16 @@ namespace qav {
 
 class CurtPrinter;
 struct FormContext;
-struct FormSet;
 
 struct ModelVariant {
     // Each difference is a member here: a hook (std::function) the shared code
     // calls where the first model does something else, or the data it uses in
     // place of the second model's.
 
-    // The image fields whose controls only the model's own forms have (the
-    // first model: Form3.Combo17, the MONI key mode). The decoder's binding
-    // sets them after the shared controls; the encoder's binding reads them
-    // after the shared controls.
-    std::function<void(const FormSet& forms, const ImageFields& fields)> SetModelControls;
-    std::function<void(const FormSet& forms, ImageFields& fields)> ReadModelControls;
+    // ---- The editing forms: left as they are, the QAV-750 forms ----
+    ChannelEditorLayout channelEditor;  // Form1: columns, option lists, new-channel defaults, size
+    FeaturesFormLayout featuresForm;    // Form3: shown fields, defaults, entry limits, unlock labels
+    DtmfFormLayout dtmfForm;            // Form2: caption, send-mode label, end-code filter
 
     // The print-out: makes every call of the report on the preview control,
     // from begin to end document (device: nullptr for the preview, else the

@@ -1,6 +1,7 @@
 #include "model730/Qav730Variant.h"
 
 #include "model730/Qav730Captions.h"
+#include "model730/Qav730FormLayouts.h"
 #include "model730/Qav730PrintContent.h"
 
 namespace qav {
@@ -8,6 +9,11 @@ namespace qav {
 const ModelVariant& Qav730Variant() {
     static const ModelVariant variant = [] {
         ModelVariant v;
+        // The editing forms.
+        v.channelEditor = Qav730ChannelEditor();
+        v.featuresForm = Qav730FeaturesForm();
+        v.dtmfForm = Qav730DtmfForm();
+        // The main window, start-up, captions, message boxes and print-out.
         v.restoresTraditionalAtStart = true;
         v.withoutResetMenuItem = true;
         v.traditionalMenuFirst = true;

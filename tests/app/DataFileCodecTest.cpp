@@ -13,6 +13,7 @@
 #include "forms/Form4.h"
 #include "forms/Form5.h"
 #include "forms/MSFlexGrid.h"
+#include "tests/app/CarriedData.h"
 #include "tests/app/CodecFixture.h"
 #include "winsupport/VbComboBox.h"
 #include "winsupport/VbCommandButton.h"
@@ -25,28 +26,10 @@ namespace {
 
 using namespace layout;
 
-// Everything the codec carries between the forms and an image.
-struct CarriedData {
-    ImageFields fields;
-    ChannelTables tables{kQav750};
-    FmValues fm;
-    PowerGradeValues grades;
-
-    friend bool operator==(const CarriedData&, const CarriedData&) = default;
-};
-
-// Part by part, so that a failure tells which part differs.
-void ExpectSame(const CarriedData& actual, const CarriedData& expected) {
-    EXPECT_EQ(actual.fields, expected.fields);
-    EXPECT_EQ(actual.tables, expected.tables);
-    EXPECT_EQ(actual.fm, expected.fm);
-    EXPECT_EQ(actual.grades, expected.grades);
-}
-
 class DataFileCodecTest : public CodecFixture {
   protected:
     MDIForm1& Main() { return Run().MainWindow(); }
-    CarriedData Carried() { return {Binding().ReadControls(), State().channels, State().fm, State().grades}; }
+    CarriedData Carried() { return CarriedData::Of(Run()); }
     QString InFiles(const QString& name) const { return files.filePath(name); }
 
     void Open(const QString& path) {

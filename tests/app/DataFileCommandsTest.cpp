@@ -69,7 +69,8 @@ class DataFileCommandsTest : public ProgramFixture {
                                  [&codec] {
                                      ++codec.encodes;
                                      return !codec.refuseEncoding;
-                                 }});
+                                 },
+                                 {}});
     }
 
     void ExpectDataFileDialog(const FileDialogRequest& request, FileDialogRequest::Mode mode) {

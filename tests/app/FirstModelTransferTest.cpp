@@ -1,8 +1,6 @@
 // The transfer of the first model (QAV-730) against the simulated first-model
 // radio: the shared engine running the first model's table, through a whole
-// program run of that model. The run has the shared windows; the MONI key
-// list that only the first model's optional features have stands in as a
-// model control of the variant.
+// program run of that model, with the first model's forms.
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -11,6 +9,7 @@
 #include "app/MDIForm1.h"
 #include "app/RadioTransfer.h"
 #include "forms/Form3.h"
+#include "model730/Qav730Variant.h"
 #include "tests/support/RadioFixture.h"
 #include "winsupport/VbComboBox.h"
 
@@ -21,15 +20,6 @@ using sim::FrameKind;
 
 constexpr std::size_t kRadioMemory = 0x800;
 
-const ModelVariant& MoniKeyStandIn() {
-    static const ModelVariant variant = [] {
-        ModelVariant v;
-        v.ReadModelControls = [](const FormSet&, ImageFields& fields) { fields.form3.Combo17 = 1; };
-        return v;
-    }();
-    return variant;
-}
-
 std::vector<int> Range(int first, int last) {
     std::vector<int> blocks;
     for (int a = first; a <= last; a += 16) blocks.push_back(a);
@@ -38,7 +28,7 @@ std::vector<int> Range(int first, int last) {
 
 class FirstModelTransferTest : public RadioFixture {
   protected:
-    FirstModelTransferTest() : RadioFixture(kQav730, MoniKeyStandIn()) {}
+    FirstModelTransferTest() : RadioFixture(kQav730, Qav730Variant()) {}
 
     void SetUp() override {
         radio.SetMemory(PatternMemory(1, kRadioMemory));

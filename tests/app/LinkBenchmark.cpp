@@ -17,6 +17,7 @@
 
 #include "app/MDIForm1.h"
 #include "app/ProgramRun.h"
+#include "model730/Qav730Variant.h"
 #include "tests/support/RadioSimulator.h"
 #include "tests/support/ScriptedAnswerer.h"
 
@@ -83,14 +84,6 @@ bool MeasureModel(const qav::ModelProfile& profile, const qav::sim::RadioModel& 
     return ok;
 }
 
-// The MONI key list of the first model's optional features, which the shared
-// windows do not have: its value stands in as a model control.
-const qav::ModelVariant kFirstModelStandIn = [] {
-    qav::ModelVariant v;
-    v.ReadModelControls = [](const qav::FormSet&, qav::ImageFields& fields) { fields.form3.Combo17 = 0; };
-    return v;
-}();
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,7 +95,7 @@ int main(int argc, char** argv) {
 
     bool ok = MeasureModel(qav::kQav750, qav::sim::kSecondModelRadio, qav::kNoVariant, config.path(),
                            noDevices.path());
-    ok = MeasureModel(qav::kQav730, qav::sim::kFirstModelRadio, kFirstModelStandIn, config.path(),
+    ok = MeasureModel(qav::kQav730, qav::sim::kFirstModelRadio, qav::Qav730Variant(), config.path(),
                       noDevices.path()) &&
          ok;
     return ok ? 0 : 1;

@@ -42,7 +42,8 @@ class ChannelGridUser {
     void TypeIntoCell(int row, int col, const QString& text) {
         ClickCell(row, col);
         QWidget* editor = QApplication::focusWidget();
-        ASSERT_TRUE(editor == form->Text1 || editor == form->Text2) << "no text editor opened";
+        ASSERT_TRUE(editor != nullptr && (editor == form->Text1 || editor == form->Text2))
+            << "no text editor opened";
         static_cast<VbTextBox*>(editor)->selectAll();
         QTest::keyClick(editor, Qt::Key_Backspace);
         QTest::keyClicks(editor, text);

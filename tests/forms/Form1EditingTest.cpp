@@ -15,17 +15,6 @@ class Form1EditingTest : public ChannelEditorFixture {
     void MakeChannel(int channel, const QString& frequency = "435.12500") {
         EnterIntoCell(channel, 1, frequency);
     }
-
-    QStringList Row(int channel) {
-        QStringList cells;
-        for (int c = 1; c <= 12; ++c) cells << Cell(channel, c);
-        return cells;
-    }
-    std::vector<int> Options(int channel) {
-        std::vector<int> values;
-        for (int c = 0; c < 9; ++c) values.push_back(Tables().ChannelOptions(channel - 1, c));
-        return values;
-    }
 };
 
 TEST_F(Form1EditingTest, AnyCellOfAnEmptyChannelOpensItsReceiveFrequencyExactlyOverTheCell) {

@@ -27,7 +27,7 @@ void Qav730PrintContent(CurtPrinter& printer, QPrinter*& device, FormContext& co
     ReportRow(printer, f3.Label5->Caption(), f3.Combo5->Text());
     ReportRow(printer, f3.Label7->Caption(), f3.Combo7->Text());
     ReportRow(printer, f3.Label8->Caption(), f3.Combo8->Text());
-    ReportRow(printer, CaptionOf(f3, QStringLiteral("Label32")), TextOf(f3, QStringLiteral("Combo17")));
+    ReportRow(printer, f3.Label32->Caption(), f3.Combo17->Text());
     ReportRow(printer, f3.Label19->Caption(), f3.Combo19->Text());
     ReportLastRow(printer, f3.LabelMod->Caption(), f3.ComboMod->Text());
 

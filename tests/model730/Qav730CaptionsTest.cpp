@@ -131,7 +131,9 @@ TEST_F(Qav730CaptionsOnScreenTest, LanguageSwitchWritesTheFirstModelsCaptions) {
     Form1& f1 = *run.forms.form1;
     Form2& f2 = *run.forms.form2;
     Form3& f3 = *run.forms.form3;
-    const QString idCodeLabel = f3.Label28->text();
+    ASSERT_NE(f2.Label5, nullptr);
+    ASSERT_NE(f3.Label32, nullptr);
+    ASSERT_NE(f3.Combo17, nullptr);
     struct Case {
         void (MDIForm1::*choose)();
         const char* languageItem;
@@ -139,12 +141,15 @@ TEST_F(Qav730CaptionsOnScreenTest, LanguageSwitchWritesTheFirstModelsCaptions) {
         const char* startCode;
         const char* powerSwitch;
         const char* scramblerSwitch;
+        const char* moniKey;
+        const char* steady;
+        const char* reverseOn;
     };
     const Case cases[] = {
         {&MDIForm1::MNEnglish_Click, "Chinese(Simplified)", "Reverse", "PTTID Start Code：",
-         "Change Power:", "Scrambler Switch:"},
+         "Change Power:", "Scrambler Switch:", "MONI KEYMode:", "Steaty-State", "On"},
         {&MDIForm1::MNChineseJ_Click, "中文简体(&J)", "倒频", "PTTID开始码：",
-         "开机切换高低功率:", "扰音功能开关:"},
+         "开机切换高低功率:", "扰音功能开关:", "MONI键模式:", "稳态", "开"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.languageItem);
@@ -157,7 +162,14 @@ TEST_F(Qav730CaptionsOnScreenTest, LanguageSwitchWritesTheFirstModelsCaptions) {
         EXPECT_EQ(f3.Label13->text(), QString::fromUtf8(c.scramblerSwitch));
         EXPECT_EQ(f3.Combo1->List(0),
                   QString::fromUtf8(c.choose == &MDIForm1::MNEnglish_Click ? "Off" : "禁止"));
-        EXPECT_EQ(f3.Label28->text(), idCodeLabel) << "the catalogue leaves it alone";
+        EXPECT_EQ(f3.Combo1->ListCount(), 2);
+        EXPECT_EQ(f3.Label32->text(), QString::fromUtf8(c.moniKey));
+        EXPECT_EQ(f3.Combo17->List(0), QString::fromUtf8(c.steady));
+        EXPECT_EQ(f1.Combo5(12)->ListCount(), 2);
+        EXPECT_EQ(f1.Combo5(12)->List(0), QString::fromUtf8(c.reverseOn));
+        // PTTID in every language.
+        EXPECT_EQ(f2.Label5->text(), QString("PTTID："));
+        EXPECT_EQ(f3.Label28->text(), QString("PTTID:")) << "the catalogue leaves it alone";
     }
 }
 

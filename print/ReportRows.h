@@ -1,5 +1,5 @@
 #pragma once
-// The pieces both programs' reports are made of: the opening with the maker
+// What both programs' reports are built from: the opening with the maker
 // and product lines, the label-and-value rows of the settings tables, the
 // tuning grades, the channel table at the end, and the captions and values of
 // controls found by their names.
